@@ -1,0 +1,24 @@
+#pragma once
+// Whole-file reads and writes of the program's data files.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tockly {
+
+// Opens an existing file for reading (others may read too) and reads all of it.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path);
+
+// Writes `bytes` to a temporary file beside `path` and then puts it in the place of `path`, so that
+// a write that fails halfway never leaves a damaged file behind: the old file stays until the new
+// one is complete. False when any step fails; the old file is then unchanged.
+[[nodiscard]] bool ReplaceWholeFile(const std::u16string& path,
+                                    std::span<const std::uint8_t> bytes);
+
+bool CreateFolder(const std::u16string& path);
+bool FolderExists(const std::u16string& path);
+
+}  // namespace tockly

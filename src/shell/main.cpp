@@ -1,0 +1,18 @@
+// Entry point of Tockly.exe.
+
+#include <windows.h>
+
+#include "platform/outside_world.h"
+#include "platform/win32_autostart_registry.h"
+#include "platform/win32_program_environment.h"
+#include "shell/error_guard.h"
+#include "shell/startup.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    return tockly::RunGuarded([instance] {
+        tockly::Win32ProgramEnvironment program;
+        tockly::Win32AutostartRegistry autostart;
+        tockly::OutsideWorld world{program, autostart};
+        return tockly::RunTockly(instance, world);
+    });
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/outside_world.h"
+
+namespace tockly {
+
+// The title of the hidden window that marks the running instance.
+inline constexpr wchar_t kInstanceMarkerName[] = L"_oneInstanceWindow_Tockly_1.0.0";
+
+// Start-up, the message loop and the tear-down of one run of the program. Returns the exit code;
+// errors that must end the program are thrown (the caller shows them).
+int RunTockly(HINSTANCE instance, OutsideWorld& world);
+
+}  // namespace tockly
