@@ -4,6 +4,7 @@ TOCKLY_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Outside the work tree, so that clean clones reuse the dependency build and the Wine template.
 TOCKLY_CACHE=${TOCKLY_CACHE:-/var/cache/tockly}
 TOCKLY_BUILD=${TOCKLY_BUILD:-$TOCKLY_ROOT/build}
+export CCACHE_DIR=${CCACHE_DIR:-$TOCKLY_CACHE/ccache}
 
 say() { printf '== %s\n' "$*" >&2; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
