@@ -4,6 +4,7 @@
 // start-up and hands this bundle down; tests hand in recording fakes instead.
 
 #include "platform/autostart_registry.h"
+#include "platform/clock.h"
 #include "platform/program_environment.h"
 
 namespace tockly {
@@ -11,6 +12,7 @@ namespace tockly {
 struct OutsideWorld {
     ProgramEnvironment& program;
     AutostartRegistry& autostart;
+    Clock& clock;
 };
 
 }  // namespace tockly

@@ -4,6 +4,7 @@
 
 #include "platform/outside_world.h"
 #include "platform/win32_autostart_registry.h"
+#include "platform/win32_clock.h"
 #include "platform/win32_program_environment.h"
 #include "shell/error_guard.h"
 #include "shell/startup.h"
@@ -12,7 +13,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return tockly::RunGuarded([instance] {
         tockly::Win32ProgramEnvironment program;
         tockly::Win32AutostartRegistry autostart;
-        tockly::OutsideWorld world{program, autostart};
+        tockly::Win32Clock clock;
+        tockly::OutsideWorld world{program, autostart, clock};
         return tockly::RunTockly(instance, world);
     });
 }

@@ -60,7 +60,8 @@ protected:
     std::wstring root_;
     FakeProgramEnvironment environment_;
     Win32AutostartRegistry registry_;
-    OutsideWorld world_{environment_, registry_};
+    FixedClock clock_{TimePoint{2024, 1, 1, 12, 0, 0, 0}};
+    OutsideWorld world_{environment_, registry_, clock_};
 };
 
 TEST_F(AppSettingsTest, MissingFileFailsToLoadButCreatesTheDataFolder) {

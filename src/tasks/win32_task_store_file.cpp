@@ -1,0 +1,32 @@
+#include "tasks/win32_task_store_file.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "shell/data_files.h"
+#include "tasks/store_codec.h"
+
+namespace tockly {
+
+bool WriteTaskStoreFile(AppSettings& settings, const TaskStore& store) {
+    const std::optional<std::u16string> folder = settings.AppDataFolder();
+    if (!folder) {
+        return false;
+    }
+    return settings.WriteDataFile(*folder + kTaskStoreFileName, EncodeTaskStore(store));
+}
+
+std::optional<TaskStore> ReadTaskStoreFile(const AppSettings& settings) {
+    const std::optional<std::u16string> folder = settings.AppDataFolder();
+    if (!folder) {
+        return std::nullopt;
+    }
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        ReadWholeFile(*folder + kTaskStoreFileName);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return DecodeTaskStore(*bytes).store;
+}
+
+}  // namespace tockly
