@@ -24,6 +24,20 @@ bool ReadDigits(std::u16string_view text, int& number) {
     return true;
 }
 
+SpinArrow SpinArrowAt(int x, int y, int width) {
+    constexpr int kArrowColumn = 17;
+    if (x < width - kArrowColumn || x >= width) {
+        return SpinArrow::None;
+    }
+    if (y >= 2 && y <= 10) {
+        return SpinArrow::Up;
+    }
+    if (y >= 12 && y <= 19) {
+        return SpinArrow::Down;
+    }
+    return SpinArrow::None;
+}
+
 std::u16string DecimalText(int value) {
     std::u16string digits;
     std::int64_t rest = value;

@@ -80,6 +80,13 @@ private:
     bool hitMaximum_ = false;
 };
 
+enum class SpinArrow { None, Up, Down };
+
+// The arrow under a point of a spin box `width` wide: the arrow column is the last 17 pixels, the
+// up arrow's hit area rows 2 to 10 and the down arrow's rows 12 to 19 (the rows between belong to
+// neither, so that a press on the separator does nothing).
+[[nodiscard]] SpinArrow SpinArrowAt(int x, int y, int width);
+
 // Reads a text of digits as a number; nothing for an empty text, anything else than digits, or a
 // number beyond 32-bit range.
 [[nodiscard]] bool ReadDigits(std::u16string_view text, int& number);

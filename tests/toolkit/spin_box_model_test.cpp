@@ -200,6 +200,18 @@ TEST(SpinBoxTyping, CopyAndCutWorkOnTheDigits) {
     EXPECT_EQ(spin.value(), 4);
 }
 
+TEST(SpinBoxArrows, HitAreasLieInTheArrowColumnWithAGapBetween) {
+    EXPECT_EQ(SpinArrowAt(83, 2, 100), SpinArrow::Up);
+    EXPECT_EQ(SpinArrowAt(99, 10, 100), SpinArrow::Up);
+    EXPECT_EQ(SpinArrowAt(82, 5, 100), SpinArrow::None);
+    EXPECT_EQ(SpinArrowAt(100, 5, 100), SpinArrow::None);
+    EXPECT_EQ(SpinArrowAt(90, 1, 100), SpinArrow::None);
+    EXPECT_EQ(SpinArrowAt(90, 11, 100), SpinArrow::None);
+    EXPECT_EQ(SpinArrowAt(90, 12, 100), SpinArrow::Down);
+    EXPECT_EQ(SpinArrowAt(90, 19, 100), SpinArrow::Down);
+    EXPECT_EQ(SpinArrowAt(90, 20, 100), SpinArrow::None);
+}
+
 TEST(SpinBoxDigits, ReadDigitsRefusesSignsBlanksAndOverflow) {
     int number = -1;
     EXPECT_TRUE(ReadDigits(u"007", number));

@@ -1,0 +1,16 @@
+#pragma once
+// Tab and Shift+Tab between the controls of a window. The program's windows are no dialogs and its
+// message loop does not call IsDialogMessage, so the focused control passes the focus on itself:
+// every control that takes the keyboard has WS_TABSTOP, and its WM_KEYDOWN handler calls
+// MoveFocusOnTab first. The order is the order of the sibling windows (their creation order).
+
+#include <windows.h>
+
+namespace tockly {
+
+// For a Tab key press in `control`: moves the focus to the next (with Shift the previous) enabled,
+// visible tab stop among the control's siblings. True when the key was used; false for other keys
+// and when there is no other tab stop (so a text box may take the Tab itself).
+bool MoveFocusOnTab(HWND control, WPARAM virtualKey) noexcept;
+
+}  // namespace tockly
