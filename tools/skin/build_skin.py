@@ -111,6 +111,14 @@ def rc_path(path):
     return os.path.abspath(path).replace("\\", "/")
 
 
+def rc_statement(name, kind, target):
+    """Names are quoted so that windres (reading UTF-8, see skin.cmake) keeps letters beyond ASCII,
+    and written in capitals as resource compilers store them: FindResource capitalises the name it
+    is asked for ("Français" -> "FRANÇAIS"). The LANGUAGE line, the language every resource has,
+    stops windres from joining the quoted name to the file name on the line before."""
+    return ["LANGUAGE 9, 1", f'"{name.upper()}" {kind} "{rc_path(target)}"']
+
+
 def build(inventory_path, resources_dir, files_dir, keep_sheet=None):
     entries = inventory.load(inventory_path)
     cells = cells_of(entries)
@@ -131,14 +139,16 @@ def build(inventory_path, resources_dir, files_dir, keep_sheet=None):
         data = pixels.write_bmp(image)
         if entry.kind == "res":
             target = os.path.join(resources_dir, "bitmaps", entry.name + ".bmp")
-            rc_lines.append(f'{entry.name} BITMAP "{rc_path(target)}"')
+            # Written in capitals as the resource compiler stores names: it raises only ASCII letters,
+            # and FindResource compares with the capitalised name ("Français" -> "FRANÇAIS").
+            rc_lines += rc_statement(entry.name, "BITMAP", target)
         else:
             target = os.path.join(files_dir, *entry.name.split("/"))
         write_if_changed(target, data)
     for name, frames in icon_frames.items():
         target = os.path.join(resources_dir, name + ".ico")
         write_if_changed(target, pixels.write_ico(frames))
-        rc_lines.append(f'{name} ICON "{rc_path(target)}"')
+        rc_lines += rc_statement(name, "ICON", target)
     write_if_changed(os.path.join(resources_dir, "skin.rc"), ("\n".join(rc_lines) + "\n").encode("utf-8"))
     return entries
 

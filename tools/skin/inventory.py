@@ -7,7 +7,7 @@ from dataclasses import dataclass, field
 
 KINDS = ("res", "file", "icon")
 _SIZE = re.compile(r"^(\d+)x(\d+)$")
-_RESOURCE_NAME = re.compile(r"^[A-Za-z][A-Za-z0-9_]*$")
+_RESOURCE_NAME = re.compile(r"^[^\W\d_]\w*$")  # letters beyond ASCII too: "Language_ComboBox_Français"
 _FILE_PATH = re.compile(r"^data/bitmaps(_menu)?/([a-z0-9_]+/)?[A-Za-z0-9_]+\.bmp$")
 # A file name that begins with a size ("2x20_", "13x11_") or a square size ("40_") promises it.
 _NAMED_SIZE = re.compile(r"^(\d+)(?:x(\d+))?_")
