@@ -7,6 +7,8 @@
 // - left piece at x = 0, right piece at x = width - piece width, the centre piece repeated for
 //   every column between them. Only column 0 of a centre bitmap is used; centre files wider than
 //   one pixel (for example "45x70_button_c_1.bmp") repeat that same column across their width.
+// - A piece bitmap wider than the piece width (only the gray 172 x 85 face) gives the left piece
+//   its first piece-width columns and the right piece its last ones.
 // - All skin bitmaps are 32 bpp with premultiplied alpha: draw with AlphaBlend, AC_SRC_ALPHA.
 // - Files whose name holds "_lr_" are the left piece; the right piece is the same bitmap mirrored
 //   horizontally (flip the pixels once at load time). The pressed states have separate

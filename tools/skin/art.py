@@ -295,10 +295,6 @@ def glyph(defs, w, h, name, scheme):
 def transparency_level(defs, w, h, percent):
     # A checkered square showing through a white fill as transparent as the menu item says.
     percent = int(percent)
-    parts = [rect(1, 1, 14, 14, "#bdbdbd", r=2)]
-    for y in range(2):
-        for x in range(2):
-            parts.append(rect(2 + x * 6 + (y % 2) * 0, 2 + y * 6, 6, 6, "#ffffff" if (x + y) % 2 == 0 else "#7a7a7a"))
     parts = [rect(1, 1, 14, 14, "#e8e8e8", r=2), rect(2, 2, 12, 12, "#8a8a8a")]
     for y in range(4):
         for x in range(4):
@@ -352,7 +348,7 @@ def logo(defs, w, h):
     # The name along the left edge, read from the bottom up, with the green accent dot.
     mark = text(0, 0, "TOCKLY", 15, "#9c9c9c", spacing=5, anchor="middle",
                 transform=f"translate({w / 2 + 5.5},{h / 2 - 6}) rotate(-90)")
-    return (rect(w / 2 - 0.5, 6, 1, 24, "#4e4e4e") + mark + circle(w / 2, h - 15, 3, GREEN) +
+    return (mark + circle(w / 2, h - 15, 3, GREEN) +
             circle(w / 2, h - 15, 3, "none", stroke="#000000", sw=1, opacity=0.25))
 
 

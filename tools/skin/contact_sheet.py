@@ -44,11 +44,12 @@ class Loader:
 
 
 def checker(width, height, cell=4):
+    # Mid greys: the light glyphs of the dark skin and the dark ones of the light notes both show.
     image = pixels.Image(width, height)
     for y in range(height):
         for x in range(width):
             light = ((x // cell) + (y // cell)) % 2 == 0
-            image.set_pixel(x, y, (204, 204, 204, 255) if light else (153, 153, 153, 255))
+            image.set_pixel(x, y, (118, 118, 118, 255) if light else (92, 92, 92, 255))
     return image
 
 

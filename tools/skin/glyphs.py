@@ -113,7 +113,7 @@ GLYPHS16 = {
 
 # The 8-pixel close and plus marks of the note and message buttons, drawn on whole pixels.
 GLYPHS8 = {
-    "cross": lambda c: path("M1.5,1.5L6.5,6.5M6.5,1.5L1.5,6.5", stroke=c, sw=1.5, cap="square"),
+    "cross": lambda c: path("M1.8,1.8L6.2,6.2M6.2,1.8L1.8,6.2", stroke=c, sw=1.6),
     "plus": lambda c: rect(3, 1, 2, 6, c) + rect(1, 3, 6, 2, c),
 }
 
