@@ -19,5 +19,6 @@ public:
 using Arguments = std::span<const std::string_view>;
 
 int InspectSettings(Arguments arguments);
+int InspectStore(Arguments arguments);
 
 }  // namespace tockly::inspect

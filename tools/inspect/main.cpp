@@ -15,6 +15,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"settings", tockly::inspect::InspectSettings},
+    {"store", tockly::inspect::InspectStore},
 };
 
 int Usage(const char* reason) {
@@ -26,7 +27,7 @@ int Usage(const char* reason) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return Usage("usage: tockly-inspect COMMAND FILE [options]; commands: settings");
+        return Usage("usage: tockly-inspect COMMAND FILE [options]; commands: settings, store");
     }
     const std::vector<std::string_view> arguments(argv + 2, argv + argc);
     for (const Command& command : kCommands) {
