@@ -11,7 +11,6 @@ import glyphs
 from svg import circle, group, path, rect, ring_path, text
 
 # The colours the program itself uses next to the art.
-FRAME = "#6d6d6d"            # RGB(109, 109, 109), widget frames
 MENU_BACKGROUND = "#373737"  # the menus and the main window
 WIDGET_BACKGROUND = "#2d2d2d"
 WHITE_EDGE = "#ffffff"
@@ -26,15 +25,13 @@ THEMES = {
 }
 
 
-def _plate(defs, x, y, w, h, r, top, bottom, outline, highlight=0.16, shadow_edge=None):
+def _plate(defs, x, y, w, h, r, top, bottom, outline, highlight=0.16):
     """A glassy plate: a dark outline, a vertical gradient and a light line under the top edge."""
     fill = defs.linear([(0, top), (1, bottom)])
     parts = [rect(x, y, w, h, outline, r=r), rect(x + 1, y + 1, w - 2, h - 2, fill, r=max(r - 1, 0))]
     if highlight:
         parts.append(rect(x + 1 + max(r - 1, 0) / 2, y + 1, w - 2 - max(r - 1, 0), 1, WHITE_EDGE,
                           opacity=highlight))
-    if shadow_edge:
-        parts.append(shadow_edge)
     return "".join(parts)
 
 
