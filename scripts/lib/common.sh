@@ -4,6 +4,8 @@ TOCKLY_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Outside the work tree, so that clean clones reuse the dependency build and the Wine template.
 TOCKLY_CACHE=${TOCKLY_CACHE:-/var/cache/tockly}
 TOCKLY_BUILD=${TOCKLY_BUILD:-$TOCKLY_ROOT/build}
+# Wine needs absolute paths; a relative one counts from the repository.
+case "$TOCKLY_BUILD" in /*) ;; *) TOCKLY_BUILD="$TOCKLY_ROOT/$TOCKLY_BUILD" ;; esac
 export CCACHE_DIR=${CCACHE_DIR:-$TOCKLY_CACHE/ccache}
 
 say() { printf '== %s\n' "$*" >&2; }
