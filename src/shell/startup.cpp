@@ -8,6 +8,7 @@
 
 #include "shell/app_settings.h"
 #include "shell/error_guard.h"
+#include "shell/language_table.h"
 #include "shell/message_loop.h"
 #include "support/unique_handle.h"
 
@@ -62,6 +63,11 @@ int RunTockly(HINSTANCE instance, OutsideWorld& world) {
     if (!settings->Load()) {
         settings->SetDefaults();
     }
+
+    // Every window borrows the language table, so it outlives them all.
+    LanguageTable languages(world.program);
+    languages.SetSettings(settings.get());
+    languages.Load();
 
     return RunMessageLoop();
 }

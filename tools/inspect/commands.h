@@ -19,6 +19,7 @@ public:
 using Arguments = std::span<const std::string_view>;
 
 int InspectSettings(Arguments arguments);
+int InspectLanguage(Arguments arguments);
 int InspectStore(Arguments arguments);
 
 }  // namespace tockly::inspect

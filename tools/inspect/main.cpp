@@ -16,6 +16,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"settings", tockly::inspect::InspectSettings},
     {"store", tockly::inspect::InspectStore},
+    {"language", tockly::inspect::InspectLanguage},
 };
 
 int Usage(const char* reason) {
@@ -27,7 +28,8 @@ int Usage(const char* reason) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return Usage("usage: tockly-inspect COMMAND FILE [options]; commands: settings, store");
+        return Usage(
+            "usage: tockly-inspect COMMAND FILE [options]; commands: settings, store, language");
     }
     const std::vector<std::string_view> arguments(argv + 2, argv + argc);
     for (const Command& command : kCommands) {
