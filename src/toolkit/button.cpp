@@ -1,0 +1,229 @@
+#include "toolkit/button.h"
+
+#include <utility>
+
+namespace tockly {
+namespace {
+
+using enum ButtonBitmap;
+
+constexpr std::size_t Slot(ButtonBitmap which) noexcept {
+    return static_cast<std::size_t>(which);
+}
+
+bool LeftHeldNow() noexcept {
+    return ::GetKeyState(VK_LBUTTON) < 0;
+}
+
+}  // namespace
+
+bfButton::bfButton(HWND parent, WORD id, int width, ButtonStyle style)
+    : CaptionedControl(parent, id, WS_CHILD), style_(style) {
+    messages().Set(WM_MOUSEMOVE, this, &bfButton::OnMouseMove);
+    messages().Set(WM_LBUTTONDOWN, this, &bfButton::OnLeftDown);
+    messages().Set(WM_LBUTTONDBLCLK, this, &bfButton::OnLeftDown);
+    messages().Set(WM_LBUTTONUP, this, &bfButton::OnLeftUp);
+    messages().Set(WM_MOUSELEAVE, this, &bfButton::OnMouseLeave);
+    messages().Set(WM_CAPTURECHANGED, this, &bfButton::OnCaptureChanged);
+    LoadSkin();
+    Resize(width, metrics_.height);
+}
+
+void bfButton::LoadSkin() {
+    std::array<SharedBitmap, kButtonBitmapCount> loaded;
+    switch (style_) {
+        case ButtonStyle::Normal:
+        case ButtonStyle::Round:
+        case ButtonStyle::Green:
+        case ButtonStyle::Red: {
+            const ButtonSkinNames names = BuiltInButtonSkin(style_);
+            loaded[Slot(NormalLeft)] = LoadSkinResource(names.normal.left);
+            loaded[Slot(NormalCentre)] = LoadSkinResource(names.normal.centre);
+            loaded[Slot(NormalRight)] = LoadSkinResource(names.normal.right);
+            loaded[Slot(PressedLeft)] = LoadSkinResource(names.pressed.left);
+            loaded[Slot(PressedCentre)] = LoadSkinResource(names.pressed.centre);
+            loaded[Slot(PressedRight)] = LoadSkinResource(names.pressed.right);
+            metrics_ = BuiltInButtonMetrics(style_);
+            break;
+        }
+        case ButtonStyle::RoundIcon:
+            loaded[Slot(NormalCentre)] = LoadSkinResource(kRoundPlate);
+            loaded[Slot(PressedCentre)] = LoadSkinResource(kRoundPlatePressed);
+            metrics_ = BuiltInButtonMetrics(style_);
+            break;
+        case ButtonStyle::Custom: {
+            const auto plan = PlanSkinFileLoads(files_);
+            for (std::size_t i = 0; i < Slot(Icon); ++i) {
+                loaded[i] = LoadSkinFile(plan[i].name, plan[i].mirrored);
+            }
+            const SharedBitmap& left = loaded[Slot(NormalLeft)];
+            metrics_ = customMetrics_.value_or(left ? skin::PieceSkin{left->height(), left->width()}
+                                                    : skin::PieceSkin{0, 0});
+            break;
+        }
+    }
+    {
+        CriticalSectionLock hold(lookLock());
+        for (std::size_t i = 0; i < Slot(Icon); ++i) {
+            bitmaps_[i] = std::move(loaded[i]);
+        }
+    }
+    LoadIcons();
+}
+
+void bfButton::LoadIcons() {
+    SharedBitmap icon;
+    SharedBitmap disabled;
+    SharedBitmap pressed;
+    if (style_ == ButtonStyle::RoundIcon) {
+        const IconNames names = RoundIconSkin(roundIcon_);
+        icon = LoadSkinResource(names.icon);
+        disabled = LoadSkinResource(names.disabledIcon);
+    } else {
+        icon = LoadSkinFile(files_[Icon]);
+        disabled = LoadSkinFile(files_[DisabledIcon]);
+        pressed = LoadSkinFile(files_[PressedIcon]);
+    }
+    CriticalSectionLock hold(lookLock());
+    bitmaps_[Slot(Icon)] = std::move(icon);
+    bitmaps_[Slot(DisabledIcon)] = std::move(disabled);
+    bitmaps_[Slot(PressedIcon)] = std::move(pressed);
+}
+
+void bfButton::SetStyle(ButtonStyle style) {
+    style_ = style;
+    LoadSkin();
+    Resize(width(), metrics_.height > 0 ? metrics_.height : height());
+    Repaint();
+}
+
+void bfButton::SetRoundIcon(RoundIcon icon) {
+    roundIcon_ = icon;
+    LoadIcons();
+    Repaint();
+}
+
+void bfButton::SetCustomSkin(const ButtonSkinFiles& files, std::optional<skin::PieceSkin> metrics) {
+    files_ = files;
+    customMetrics_ = metrics;
+    SetStyle(ButtonStyle::Custom);
+}
+
+void bfButton::SetIconFiles(std::u16string_view icon, std::u16string_view disabledIcon,
+                            std::u16string_view pressedIcon) {
+    {
+        CriticalSectionLock hold(lookLock());
+        files_[Icon] = icon;
+        files_[DisabledIcon] = disabledIcon;
+        files_[PressedIcon] = pressedIcon;
+    }
+    LoadIcons();
+    Repaint();
+}
+
+void bfButton::SetIconSize(int width, int height) {
+    iconWidth_ = width;
+    iconHeight_ = height;
+    Repaint();
+}
+
+bool bfButton::Resize(int width, int height) {
+    if (style_ == ButtonStyle::RoundIcon) {
+        return bfAbstractControl::Resize(width, height);
+    }
+    const ControlSize size = FitPieceSkin(metrics_, width, height);
+    return bfAbstractControl::Resize(size.width, size.height);
+}
+
+void bfButton::SetChecked(bool checked) {
+    Apply(machine_.SetChecked(checked));
+}
+
+void bfButton::SetEnabled(bool enabled) {
+    StoreEnabled(enabled);
+    Apply(machine_.SetEnabled(enabled));
+}
+
+void bfButton::SetToggleButton(bool toggle) {
+    SetToggle(toggle);
+    Apply(machine_.SetToggle(toggle));
+}
+
+void bfButton::Apply(const ControlEffects& effects) {
+    StoreChecked(machine_.checked());
+    ApplyEffects(effects);
+}
+
+void bfButton::OnMouseMove(const MouseInput& mouse) {
+    Apply(machine_.MouseMove(PointInside(mouse), mouse.leftHeld()));
+}
+
+void bfButton::OnLeftDown(const MouseInput&) {
+    Apply(machine_.LeftDown());
+}
+
+void bfButton::OnLeftUp(const MouseInput& mouse) {
+    Apply(machine_.LeftUp(PointInside(mouse)));
+}
+
+void bfButton::OnMouseLeave() {
+    ForgetMouseTracking();
+    Apply(machine_.MouseLeave(LeftHeldNow()));
+}
+
+LRESULT bfButton::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) != window()) {
+        Apply(machine_.CaptureLost());
+    }
+    return 0;
+}
+
+const SkinBitmap* bfButton::Bitmap(ButtonBitmap which) const noexcept {
+    return bitmaps_[Slot(which)].get();
+}
+
+ThreePieceBitmaps bfButton::PiecesFor(MouseState state) const noexcept {
+    const ThreePieceBitmaps normal{Bitmap(NormalLeft), Bitmap(NormalCentre), Bitmap(NormalRight)};
+    if (state == MouseState::Pressed && Bitmap(PressedCentre) != nullptr) {
+        return {Bitmap(PressedLeft), Bitmap(PressedCentre), Bitmap(PressedRight)};
+    }
+    // The built-in skins have no hovered pieces: a hovered button looks like a normal one.
+    if (state == MouseState::Hovered && Bitmap(HoveredCentre) != nullptr) {
+        return {Bitmap(HoveredLeft), Bitmap(HoveredCentre), Bitmap(HoveredRight)};
+    }
+    return normal;
+}
+
+const SkinBitmap* bfButton::IconFor(MouseState state) const noexcept {
+    if (!machine_.enabled() && Bitmap(DisabledIcon) != nullptr) {
+        return Bitmap(DisabledIcon);
+    }
+    if ((state == MouseState::Pressed || machine_.checked()) && Bitmap(PressedIcon) != nullptr) {
+        return Bitmap(PressedIcon);
+    }
+    return Bitmap(Icon);
+}
+
+void bfButton::PaintContent(const PaintContext& paint) {
+    CriticalSectionLock hold(lookLock());
+    const MouseState state = machine_.state();
+    const PixelRect client{0, 0, paint.width, paint.height};
+    if (style_ == ButtonStyle::RoundIcon) {
+        const SkinBitmap* plate =
+            Bitmap(state == MouseState::Pressed ? PressedCentre : NormalCentre);
+        if (plate != nullptr) {
+            const PixelRect at = CentreIn(client, plate->width(), plate->height());
+            DrawSkinAt(paint, plate, at.x, at.y);
+        }
+    } else {
+        DrawThreePieces(paint, PiecesFor(state), client, metrics_.pieceWidth);
+    }
+    if (const SkinBitmap* icon = IconFor(state)) {
+        const int iconWidth = iconWidth_ > 0 ? iconWidth_ : icon->width();
+        const int iconHeight = iconHeight_ > 0 ? iconHeight_ : icon->height();
+        DrawSkin(paint, icon, CentreIn(client, iconWidth, iconHeight), 0, icon->width());
+    }
+    DrawText(paint, CaptionArea(paint.width, paint.height, metrics_.pieceWidth));
+}
+
+}  // namespace tockly

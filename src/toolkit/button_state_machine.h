@@ -1,0 +1,51 @@
+#pragma once
+// The mouse logic of a skinned push or toggle button. Portable: the window feeds it the mouse
+// messages and carries out the effects it returns.
+
+#include "toolkit/mouse_state.h"
+
+namespace tockly {
+
+struct ButtonFlags {
+    bool notifyOnPress = false;           // also notify on the button-down
+    bool notifyOnReleaseOutside = false;  // notify on the button-up even outside the button
+    bool allowUncheck = false;            // a click may uncheck a checked toggle
+    bool pressOnReEntry = true;           // moving back in with the button held shows it pressed
+};
+
+class ButtonStateMachine {
+public:
+    MouseState state() const noexcept { return state_; }
+    bool checked() const noexcept { return checked_; }
+    bool toggle() const noexcept { return toggle_; }
+    bool enabled() const noexcept { return enabled_; }
+    bool tracking() const noexcept { return tracking_; }
+    // A press began on this button and its button-up has not come yet.
+    bool armed() const noexcept { return armed_; }
+    ButtonFlags& flags() noexcept { return flags_; }
+    const ButtonFlags& flags() const noexcept { return flags_; }
+
+    ControlEffects MouseMove(bool inside, bool leftHeld);
+    ControlEffects LeftDown();  // a double click is a second button-down
+    ControlEffects LeftUp(bool inside);
+    ControlEffects MouseLeave(bool leftHeld);
+    ControlEffects CaptureLost();
+
+    ControlEffects SetEnabled(bool enabled);
+    ControlEffects SetToggle(bool toggle);
+    // Toggle buttons only; a push button ignores it.
+    ControlEffects SetChecked(bool checked);
+
+private:
+    MouseState RestingState() const noexcept;
+
+    MouseState state_ = MouseState::Normal;
+    ButtonFlags flags_;
+    bool toggle_ = false;
+    bool checked_ = false;
+    bool enabled_ = true;
+    bool tracking_ = false;
+    bool armed_ = false;
+};
+
+}  // namespace tockly

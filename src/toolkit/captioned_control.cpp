@@ -1,0 +1,99 @@
+#include "toolkit/captioned_control.h"
+
+#include <utility>
+
+#include "support/wide_text.h"
+
+namespace tockly {
+namespace {
+
+// The built-in skins are light plates: dark text reads on them; owners of dark windows set white.
+constexpr COLORREF kDefaultTextColor = RGB(32, 32, 32);
+constexpr COLORREF kDefaultDisabledTextColor = RGB(150, 150, 150);
+
+}  // namespace
+
+CaptionedControl::CaptionedControl(HWND parent, WORD id, DWORD style)
+    : bfAbstractControl(parent, id, style),
+      font_(AcquireFont(fontSpec_)),
+      textColor_(kDefaultTextColor),
+      disabledTextColor_(kDefaultDisabledTextColor) {}
+
+void CaptionedControl::SetText(std::wstring_view text) {
+    SetCaption(std::wstring(text));
+    Repaint();
+}
+
+void CaptionedControl::SetText(std::u16string_view text) {
+    SetText(std::wstring_view(ToWide(text)));
+}
+
+void CaptionedControl::UseFont(FontSpec spec) {
+    if (spec == fontSpec_ && font_) {
+        return;
+    }
+    SharedFont font = AcquireFont(spec);
+    fontSpec_ = std::move(spec);
+    font_ = std::move(font);
+    Repaint();
+}
+
+void CaptionedControl::SetFont(const FontSpec& font) {
+    UseFont(font);
+}
+
+void CaptionedControl::SetFontFace(std::wstring_view face) {
+    FontSpec spec = fontSpec_;
+    spec.face = face;
+    UseFont(std::move(spec));
+}
+
+void CaptionedControl::SetFontHeight(int height) {
+    FontSpec spec = fontSpec_;
+    spec.height = height;
+    UseFont(std::move(spec));
+}
+
+void CaptionedControl::SetFontWeight(int weight) {
+    FontSpec spec = fontSpec_;
+    spec.weight = weight;
+    UseFont(std::move(spec));
+}
+
+void CaptionedControl::SetItalic(bool italic) {
+    FontSpec spec = fontSpec_;
+    spec.italic = italic;
+    UseFont(std::move(spec));
+}
+
+void CaptionedControl::SetTextColors(COLORREF enabledColor, COLORREF disabledColor) {
+    textColor_ = enabledColor;
+    disabledTextColor_ = disabledColor;
+    Repaint();
+}
+
+void CaptionedControl::SetAlignment(HorizontalAlignment horizontal, VerticalAlignment vertical) {
+    horizontal_ = horizontal;
+    vertical_ = vertical;
+    Repaint();
+}
+
+void CaptionedControl::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    Repaint();
+}
+
+void CaptionedControl::DrawText(const PaintContext& paint, const PixelRect& area,
+                                UINT extraFormat) const {
+    DrawText(paint, area, Caption(), extraFormat);
+}
+
+void CaptionedControl::DrawText(const PaintContext& paint, const PixelRect& area,
+                                std::wstring_view text, UINT extraFormat) const {
+    // Captions come from language files: an ampersand is a character, not a mnemonic.
+    const UINT format = AlignmentFormat(horizontal_, vertical_) | DT_NOPREFIX | extraFormat;
+    DrawCaption(paint.dc, area, text, fontHandle(), enabled_ ? textColor_ : disabledTextColor_,
+                format);
+}
+
+}  // namespace tockly

@@ -1,0 +1,64 @@
+#pragma once
+// What the buttons and labels share beyond the base: a caption in a TrueType font, its colours
+// and alignment, and the enabled flag that picks the colour.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "toolkit/abstract_control.h"
+#include "toolkit/font_cache.h"
+#include "toolkit/text_alignment.h"
+
+namespace tockly {
+
+class CaptionedControl : public bfAbstractControl {
+public:
+    CaptionedControl(HWND parent, WORD id, DWORD style);
+
+    // The caption; also the window text. May be called from the widget's worker thread.
+    void SetText(std::wstring_view text);
+    void SetText(std::u16string_view text);
+    std::wstring Text() const { return Caption(); }
+
+    void SetFont(const FontSpec& font);
+    void SetFontFace(std::wstring_view face);
+    void SetFontHeight(int height);
+    void SetFontWeight(int weight);
+    void SetItalic(bool italic);
+    void SetTextColors(COLORREF enabledColor, COLORREF disabledColor);
+    void SetAlignment(HorizontalAlignment horizontal, VerticalAlignment vertical);
+
+    // A disabled control ignores the mouse and draws its text in the disabled colour.
+    virtual void SetEnabled(bool enabled);
+    bool enabled() const noexcept { return enabled_; }
+
+    const FontSpec& font() const noexcept { return fontSpec_; }
+    COLORREF textColor() const noexcept { return textColor_; }
+    COLORREF disabledTextColor() const noexcept { return disabledTextColor_; }
+    HorizontalAlignment horizontalAlignment() const noexcept { return horizontal_; }
+    VerticalAlignment verticalAlignment() const noexcept { return vertical_; }
+
+protected:
+    // The caption in `area` with the control's alignment plus `extraFormat` (DT_ flags).
+    void DrawText(const PaintContext& paint, const PixelRect& area,
+                  UINT extraFormat = DT_SINGLELINE) const;
+    void DrawText(const PaintContext& paint, const PixelRect& area, std::wstring_view text,
+                  UINT extraFormat = DT_SINGLELINE) const;
+    HFONT fontHandle() const noexcept { return font_ ? font_->handle() : nullptr; }
+    void StoreEnabled(bool enabled) noexcept { enabled_ = enabled; }
+
+private:
+    void UseFont(FontSpec spec);
+
+    FontSpec fontSpec_;
+    SharedFont font_;
+    COLORREF textColor_;
+    COLORREF disabledTextColor_;
+    HorizontalAlignment horizontal_ = HorizontalAlignment::Centre;
+    VerticalAlignment vertical_ = VerticalAlignment::Centre;
+    bool enabled_ = true;
+};
+
+}  // namespace tockly

@@ -1,0 +1,52 @@
+#pragma once
+// bfCheckBox and bfRadioButton: a box (or round mark) that shows the checked state, with hovered
+// variants while the cursor is over it, and a caption beside it. A click captures the mouse, takes
+// the focus and notifies the parent; keeping one radio button of a group checked is the owner's
+// task.
+
+#include <windows.h>
+
+#include "toolkit/captioned_control.h"
+#include "toolkit/check_state_machine.h"
+#include "toolkit/skin_names.h"
+
+namespace tockly {
+
+class bfCheckBox : public CaptionedControl {
+public:
+    bfCheckBox(HWND parent, WORD id, int width = 0, int height = 0);
+
+    void SetChecked(bool checked) override;
+    // A height of 0 takes the box's height; the width is at least the box's.
+    bool Resize(int width, int height) override;
+    void SetEnabled(bool enabled) override;
+
+    bool hovered() const noexcept { return machine_.hovered(); }
+    int boxSize() const noexcept { return boxSize_; }
+
+protected:
+    bfCheckBox(HWND parent, WORD id, int width, int height, CheckKind kind);
+    void PaintContent(const PaintContext& paint) override;
+
+private:
+    void OnMouseMove(const MouseInput& mouse);
+    void OnLeftDown(const MouseInput& mouse);
+    void OnLeftUp(const MouseInput& mouse);
+    void OnMouseLeave();
+    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void Apply(const ControlEffects& effects);
+
+    CheckStateMachine machine_;
+    int boxSize_;
+    SharedBitmap unchecked_;
+    SharedBitmap checked_;
+    SharedBitmap hoveredUnchecked_;
+    SharedBitmap hoveredChecked_;
+};
+
+class bfRadioButton : public bfCheckBox {
+public:
+    bfRadioButton(HWND parent, WORD id, int width = 0, int height = 0);
+};
+
+}  // namespace tockly

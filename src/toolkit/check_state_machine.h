@@ -1,0 +1,41 @@
+#pragma once
+// The mouse logic of check boxes and radio buttons. Portable.
+
+#include "toolkit/mouse_state.h"
+
+namespace tockly {
+
+enum class CheckKind {
+    CheckBox,     // a click toggles
+    RadioButton,  // a click checks; the owner unchecks the others of the group
+};
+
+class CheckStateMachine {
+public:
+    explicit CheckStateMachine(CheckKind kind) noexcept : kind_(kind) {}
+
+    CheckKind kind() const noexcept { return kind_; }
+    bool checked() const noexcept { return checked_; }
+    bool hovered() const noexcept { return hovered_; }
+    bool enabled() const noexcept { return enabled_; }
+    bool tracking() const noexcept { return tracking_; }
+
+    ControlEffects MouseMove(bool inside);
+    ControlEffects LeftDown();  // a double click is a second button-down
+    ControlEffects LeftUp(bool inside);
+    ControlEffects MouseLeave();
+    ControlEffects CaptureLost();
+
+    ControlEffects SetEnabled(bool enabled);
+    ControlEffects SetChecked(bool checked);
+
+private:
+    CheckKind kind_;
+    bool checked_ = false;
+    bool hovered_ = false;
+    bool enabled_ = true;
+    bool tracking_ = false;
+    bool armed_ = false;
+};
+
+}  // namespace tockly

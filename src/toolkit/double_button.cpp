@@ -1,0 +1,138 @@
+#include "toolkit/double_button.h"
+
+#include "support/wide_text.h"
+#include "toolkit/skin_names.h"
+
+namespace tockly {
+
+bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
+    : CaptionedControl(parent, id, WS_CHILD),
+      geometry_(halfWidth, halfWidth, skin::kDoubleButton.pieceWidth) {
+    normalLeft_ = LoadSkinResource(kDoubleButtonNormal.left);
+    normalCentre_ = LoadSkinResource(kDoubleButtonNormal.centre);
+    normalRight_ = LoadSkinResource(kDoubleButtonNormal.right);
+    pressedLeft_ = LoadSkinResource(kDoubleButtonPressed.left);
+    pressedCentre_ = LoadSkinResource(kDoubleButtonPressed.centre);
+    pressedRight_ = LoadSkinResource(kDoubleButtonPressed.right);
+    line_ = LoadSkinResource(kDoubleButtonLine);
+
+    messages().Set(WM_MOUSEMOVE, this, &bfDoubleButton::OnMouseMove);
+    messages().Set(WM_LBUTTONDOWN, this, &bfDoubleButton::OnLeftDown);
+    messages().Set(WM_LBUTTONDBLCLK, this, &bfDoubleButton::OnLeftDown);
+    messages().Set(WM_LBUTTONUP, this, &bfDoubleButton::OnLeftUp);
+    messages().Set(WM_MOUSELEAVE, this, &bfDoubleButton::OnMouseLeave);
+    messages().Set(WM_CAPTURECHANGED, this, &bfDoubleButton::OnCaptureChanged);
+    Resize(geometry_.totalWidth(), skin::kDoubleButton.height);
+}
+
+bool bfDoubleButton::Resize(int width, int) {
+    // The halves share a width given as a whole; an odd pixel goes to the right half.
+    const int halves = width - skin::kDoubleButtonLineWidth;
+    geometry_.SetHalfWidth(ButtonHalf::Left, halves / 2);
+    geometry_.SetHalfWidth(ButtonHalf::Right, halves - halves / 2);
+    return bfAbstractControl::Resize(geometry_.totalWidth(), skin::kDoubleButton.height);
+}
+
+void bfDoubleButton::SetHalfWidth(ButtonHalf half, int width) {
+    geometry_.SetHalfWidth(half, width);
+    bfAbstractControl::Resize(geometry_.totalWidth(), skin::kDoubleButton.height);
+}
+
+void bfDoubleButton::SetCaptions(std::wstring_view left, std::wstring_view right) {
+    {
+        CriticalSectionLock hold(lookLock());
+        leftCaption_ = left;
+        rightCaption_ = right;
+    }
+    SetCaption(std::wstring(left) + L"\t" + std::wstring(right));
+    Repaint();
+}
+
+void bfDoubleButton::SetCaptions(std::u16string_view left, std::u16string_view right) {
+    SetCaptions(std::wstring_view(ToWide(left)), std::wstring_view(ToWide(right)));
+}
+
+void bfDoubleButton::Select(ButtonHalf half) {
+    Apply(machine_.Select(half));
+}
+
+void bfDoubleButton::SetChecked(bool checked) {
+    StoreChecked(checked);
+    Apply(machine_.SetChecked(checked));
+}
+
+void bfDoubleButton::SetEnabled(bool enabled) {
+    StoreEnabled(enabled);
+    Apply(machine_.SetEnabled(enabled));
+}
+
+void bfDoubleButton::Apply(const ControlEffects& effects) {
+    ApplyEffects(effects);
+}
+
+ButtonHalf bfDoubleButton::HalfUnder(const MouseInput& mouse) const noexcept {
+    return PointInside(mouse) ? geometry_.HalfAt(mouse.x) : ButtonHalf::None;
+}
+
+void bfDoubleButton::OnMouseMove(const MouseInput& mouse) {
+    Apply(machine_.MouseMove(HalfUnder(mouse), PointInside(mouse)));
+}
+
+void bfDoubleButton::OnLeftDown(const MouseInput& mouse) {
+    Apply(machine_.LeftDown(HalfUnder(mouse)));
+}
+
+void bfDoubleButton::OnLeftUp(const MouseInput& mouse) {
+    Apply(machine_.LeftUp(HalfUnder(mouse)));
+}
+
+void bfDoubleButton::OnMouseLeave() {
+    ForgetMouseTracking();
+    Apply(machine_.MouseLeave());
+}
+
+LRESULT bfDoubleButton::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) != window()) {
+        Apply(machine_.CaptureLost());
+    }
+    return 0;
+}
+
+void bfDoubleButton::PaintHalf(const PaintContext& paint, ButtonHalf half) {
+    const bool pressed = machine_.StateOf(half) == MouseState::Pressed && pressedCentre_;
+    const SkinBitmap* centre = (pressed ? pressedCentre_ : normalCentre_).get();
+    const SkinBitmap* end = half == ButtonHalf::Left
+                                ? (pressed ? pressedLeft_ : normalLeft_).get()
+                                : (pressed ? pressedRight_ : normalRight_).get();
+    const PixelRect area = geometry_.HalfRect(half, paint.height);
+    const int pieceWidth = skin::kDoubleButton.pieceWidth;
+    // Each half is a three-piece skin whose inner end is more centre.
+    ThreePieceBitmaps pieces{centre, centre, centre};
+    if (half == ButtonHalf::Left) {
+        pieces.left = end;
+    } else {
+        pieces.right = end;
+    }
+    DrawThreePieces(paint, pieces, area, pieceWidth);
+
+    const std::wstring& caption = half == ButtonHalf::Left ? leftCaption_ : rightCaption_;
+    PixelRect text = area;
+    if (half == ButtonHalf::Left) {
+        text.x += pieceWidth;
+    }
+    text.width -= pieceWidth;
+    DrawText(paint, text, caption);
+}
+
+void bfDoubleButton::PaintContent(const PaintContext& paint) {
+    CriticalSectionLock hold(lookLock());
+    PaintHalf(paint, ButtonHalf::Left);
+    PaintHalf(paint, ButtonHalf::Right);
+    if (line_) {
+        DrawSkin(paint, line_.get(),
+                 {geometry_.lineX(), 0, skin::kDoubleButtonLineWidth, paint.height}, 0,
+                 line_->width());
+    }
+}
+
+}  // namespace tockly

@@ -1,0 +1,117 @@
+#include "toolkit/double_button_state_machine.h"
+
+namespace tockly {
+
+MouseState DoubleButtonStateMachine::StateOf(ButtonHalf half) const noexcept {
+    if (half == ButtonHalf::None) {
+        return MouseState::Normal;
+    }
+    if (half == selected_ || (half == pressed_ && pressShown_)) {
+        return MouseState::Pressed;
+    }
+    return half == hovered_ ? MouseState::Hovered : MouseState::Normal;
+}
+
+ControlEffects DoubleButtonStateMachine::MouseMove(ButtonHalf under, bool inside) {
+    ControlEffects effects;
+    if (!enabled_) {
+        return effects;
+    }
+    if (inside && !tracking_) {
+        tracking_ = true;
+        effects.startTracking = true;
+    }
+    const bool shown = pressed_ != ButtonHalf::None && under == pressed_;
+    effects.repaint = hovered_ != under || pressShown_ != shown;
+    hovered_ = under;
+    pressShown_ = shown;
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::LeftDown(ButtonHalf under) {
+    ControlEffects effects;
+    if (!enabled_ || under == ButtonHalf::None) {
+        return effects;
+    }
+    pressed_ = under;
+    pressShown_ = true;
+    hovered_ = under;
+    effects.capture = true;
+    effects.repaint = true;
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::LeftUp(ButtonHalf under) {
+    ControlEffects effects;
+    if (!enabled_ || pressed_ == ButtonHalf::None) {
+        return effects;
+    }
+    effects.releaseCapture = true;
+    effects.repaint = true;
+    if (under == pressed_) {
+        selected_ = under;
+        clicked_ = under;
+        effects.notify = true;
+    }
+    pressed_ = ButtonHalf::None;
+    pressShown_ = false;
+    hovered_ = under;
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::MouseLeave() {
+    ControlEffects effects;
+    tracking_ = false;
+    if (!enabled_) {
+        return effects;
+    }
+    effects.repaint = hovered_ != ButtonHalf::None;
+    hovered_ = ButtonHalf::None;
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::CaptureLost() {
+    ControlEffects effects;
+    if (pressed_ == ButtonHalf::None) {
+        return effects;
+    }
+    pressed_ = ButtonHalf::None;
+    pressShown_ = false;
+    effects.repaint = true;
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::SetEnabled(bool enabled) {
+    ControlEffects effects;
+    if (enabled_ == enabled) {
+        return effects;
+    }
+    enabled_ = enabled;
+    effects.repaint = true;
+    if (!enabled) {
+        effects.releaseCapture = pressed_ != ButtonHalf::None;
+        pressed_ = ButtonHalf::None;
+        pressShown_ = false;
+        hovered_ = ButtonHalf::None;
+    }
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::SetChecked(bool checked) {
+    ControlEffects effects;
+    checked_ = checked;
+    if (checked) {
+        effects.repaint = selected_ != ButtonHalf::None;
+        selected_ = ButtonHalf::None;
+    }
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::Select(ButtonHalf half) {
+    ControlEffects effects;
+    effects.repaint = selected_ != half;
+    selected_ = half;
+    return effects;
+}
+
+}  // namespace tockly

@@ -1,0 +1,86 @@
+#include "toolkit/paint_buffer.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tockly {
+
+std::shared_ptr<PaintBuffer> PaintBuffer::ForThisThread() {
+    thread_local std::weak_ptr<PaintBuffer> current;
+    std::shared_ptr<PaintBuffer> buffer = current.lock();
+    if (!buffer) {
+        buffer = std::make_shared<PaintBuffer>();
+        current = buffer;
+    }
+    return buffer;
+}
+
+PaintBuffer::~PaintBuffer() {
+    if (dc_ && originalBitmap_ != nullptr) {
+        ::SelectObject(dc_.get(), originalBitmap_);  // never delete a selected bitmap
+    }
+}
+
+bool PaintBuffer::Grow(int width, int height) {
+    if (dc_ && width <= width_ && height <= height_) {
+        return true;
+    }
+    if (!dc_) {
+        dc_.reset(::CreateCompatibleDC(nullptr));
+        if (!dc_) {
+            return false;
+        }
+    }
+    const int newWidth = std::max(width, width_);
+    const int newHeight = std::max(height, height_);
+    // A 32-bit top-down DIB, so that AlphaBlend and GradientFill behave the same on every screen.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = newWidth;
+    info.bmiHeader.biHeight = -newHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) {
+        return false;
+    }
+    HGDIOBJ previous = ::SelectObject(dc_.get(), bitmap.get());
+    if (originalBitmap_ == nullptr) {
+        originalBitmap_ = previous;
+    }
+    bitmap_ = std::move(bitmap);  // the old one is no longer selected
+    width_ = newWidth;
+    height_ = newHeight;
+    return true;
+}
+
+PaintBuffer::Lease PaintBuffer::Acquire(int width, int height) {
+    if (leased_ || !Grow(width, height)) {
+        return Lease();
+    }
+    leased_ = true;
+    return Lease(this);
+}
+
+HDC PaintBuffer::SourceDc() {
+    if (!sourceDc_) {
+        sourceDc_.reset(::CreateCompatibleDC(nullptr));
+    }
+    return sourceDc_.get();
+}
+
+PaintBuffer::Lease::~Lease() {
+    if (owner_ != nullptr) {
+        owner_->leased_ = false;
+    }
+}
+
+PaintBuffer::Lease::Lease(Lease&& other) noexcept : owner_(std::exchange(other.owner_, nullptr)) {}
+
+HDC PaintBuffer::Lease::dc() const noexcept {
+    return owner_ != nullptr ? owner_->dc_.get() : nullptr;
+}
+
+}  // namespace tockly

@@ -1,0 +1,164 @@
+#include "toolkit/skin_cache.h"
+
+#include <compare>
+#include <map>
+#include <span>
+#include <utility>
+
+#include "support/critical_section.h"
+#include "toolkit/skin_pixels.h"
+
+namespace tockly {
+namespace {
+
+struct SkinKey {
+    bool fromFile = false;
+    std::wstring name;
+    int width = 0;
+    int height = 0;
+    bool mirrored = false;
+
+    auto operator<=>(const SkinKey&) const = default;
+};
+
+struct SkinCache {
+    CriticalSection lock;
+    std::map<SkinKey, std::weak_ptr<const SkinBitmap>> entries;
+    std::wstring folder;
+};
+
+SkinCache& Cache() {
+    static SkinCache cache;
+    return cache;
+}
+
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return L".";
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+}
+
+bool IsAbsolute(std::wstring_view name) {
+    return (name.size() >= 2 && name[1] == L':') ||
+           (!name.empty() && (name[0] == L'\\' || name[0] == L'/'));
+}
+
+void MirrorDibSection(HBITMAP bitmap) {
+    DIBSECTION section{};
+    if (::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
+        section.dsBm.bmBits == nullptr || section.dsBm.bmBitsPixel != 32) {
+        return;
+    }
+    ::GdiFlush();
+    const int width = section.dsBm.bmWidth;
+    const int height = section.dsBm.bmHeight < 0 ? -section.dsBm.bmHeight : section.dsBm.bmHeight;
+    auto* pixels = static_cast<std::uint32_t*>(section.dsBm.bmBits);
+    MirrorPixelRows(std::span(pixels, static_cast<std::size_t>(width) * height), width, height);
+}
+
+UniqueBitmap LoadBitmap(const SkinKey& key) {
+    if (key.fromFile) {
+        const std::wstring path = SkinFilePath(key.name);
+        UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
+            nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        if (bitmap && key.mirrored) {
+            MirrorDibSection(bitmap.get());
+        }
+        return bitmap;
+    }
+    return UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                          key.name.c_str(), IMAGE_BITMAP, key.width,
+                                                          key.height, LR_CREATEDIBSECTION)));
+}
+
+SharedBitmap Acquire(SkinKey key) {
+    if (key.name.empty()) {
+        return nullptr;
+    }
+    SkinCache& cache = Cache();
+    CriticalSectionLock hold(cache.lock);
+    if (auto found = cache.entries.find(key); found != cache.entries.end()) {
+        if (SharedBitmap live = found->second.lock()) {
+            return live;
+        }
+    }
+    UniqueBitmap loaded = LoadBitmap(key);
+    if (!loaded) {
+        return nullptr;
+    }
+    auto shared = std::make_shared<const SkinBitmap>(std::move(loaded));
+    std::erase_if(cache.entries, [](const auto& entry) { return entry.second.expired(); });
+    cache.entries[std::move(key)] = shared;
+    return shared;
+}
+
+}  // namespace
+
+SkinBitmap::SkinBitmap(UniqueBitmap bitmap) noexcept : bitmap_(std::move(bitmap)) {
+    BITMAP info{};
+    if (bitmap_ && ::GetObjectW(bitmap_.get(), sizeof(info), &info) != 0) {
+        width_ = info.bmWidth;
+        height_ = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    }
+}
+
+SharedBitmap LoadSkinResource(std::wstring_view name, int width, int height) {
+    return Acquire({false, std::wstring(name), width, height, false});
+}
+
+SharedBitmap LoadSkinFile(std::wstring_view name, bool mirrored) {
+    return Acquire({true, std::wstring(name), 0, 0, mirrored});
+}
+
+SharedBitmap AdoptBitmap(UniqueBitmap bitmap) {
+    if (!bitmap) {
+        return nullptr;
+    }
+    return std::make_shared<const SkinBitmap>(std::move(bitmap));
+}
+
+void SetSkinFileFolder(std::wstring folder) {
+    SkinCache& cache = Cache();
+    CriticalSectionLock hold(cache.lock);
+    cache.folder = std::move(folder);
+}
+
+std::wstring SkinFilePath(std::wstring_view name) {
+    if (IsAbsolute(name)) {
+        return std::wstring(name);
+    }
+    SkinCache& cache = Cache();
+    std::wstring folder;
+    {
+        CriticalSectionLock hold(cache.lock);
+        if (cache.folder.empty()) {
+            cache.folder = ProgramFolder();
+        }
+        folder = cache.folder;
+    }
+    return folder + L"\\" + std::wstring(name);
+}
+
+std::size_t LiveSkinBitmapCount() {
+    SkinCache& cache = Cache();
+    CriticalSectionLock hold(cache.lock);
+    std::size_t live = 0;
+    for (const auto& entry : cache.entries) {
+        live += entry.second.expired() ? 0 : 1;
+    }
+    return live;
+}
+
+}  // namespace tockly
