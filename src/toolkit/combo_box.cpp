@@ -1,0 +1,281 @@
+#include "toolkit/combo_box.h"
+
+#include <algorithm>
+
+#include "support/wide_text.h"
+#include "toolkit/focus_navigation.h"
+#include "toolkit/skin_metrics.h"
+#include "toolkit/text_field_control.h"
+#include "toolkit/win32_edit_keys.h"
+
+namespace tockly {
+
+bfComboBox::bfComboBox(HWND parent, WORD id)
+    : CaptionedControl(parent, id, WS_CHILD | WS_TABSTOP),
+      plate_{LoadSkinResource(L"ComboBox_Left"), LoadSkinResource(L"ComboBox_Center"),
+             LoadSkinResource(L"ComboBox_Right")},
+      platePressed_{LoadSkinResource(L"ComboBox_Clicked_Left"),
+                    LoadSkinResource(L"ComboBox_Clicked_Center"),
+                    LoadSkinResource(L"ComboBox_Clicked_Right")},
+      line_(LoadSkinResource(L"ComboBox_Vertical_Line")),
+      button_(LoadSkinResource(L"ComboBox_Button")),
+      buttonPressed_(LoadSkinResource(L"ComboBox_Clicked_Button")) {
+    SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
+    SetTextColors(TextFieldControl::kFieldTextColor, TextFieldControl::kFieldDisabledTextColor);
+    list_ = std::make_unique<bfComboBoxList>(*this, parent);
+    baseKillFocus_ = *messages().Find(WM_KILLFOCUS);
+    messages().Set(WM_KILLFOCUS, this, &bfComboBox::OnKillFocus);
+    messages().Set(WM_KEYDOWN, this, &bfComboBox::OnKeyDown);
+    messages().Set(WM_SYSKEYDOWN, this, &bfComboBox::OnSysKeyDown);
+    messages().Set(WM_CHAR, this, &bfComboBox::OnChar);
+    messages().Set(WM_MOUSEWHEEL, this, &bfComboBox::OnWheel);
+    messages().Set(WM_MOUSEMOVE, this, &bfComboBox::OnMouseMove);
+    messages().Set(WM_LBUTTONDOWN, this, &bfComboBox::OnButtonDown);
+    messages().Set(WM_LBUTTONDBLCLK, this, &bfComboBox::OnButtonDown);
+    messages().Set(WM_LBUTTONUP, this, &bfComboBox::OnButtonUp);
+    messages().Set(WM_MOUSELEAVE, this, &bfComboBox::OnMouseLeave);
+    Resize(kWidth, skin::kComboBox.height);
+}
+
+bfComboBox::~bfComboBox() {
+    list_.reset();  // its window first, while the combo box still answers its calls
+}
+
+bool bfComboBox::Resize(int width, int) {
+    const int narrowest =
+        MinimumThreePieceWidth(skin::kComboBox.pieceWidth) + skin::kComboBoxButtonColumnWidth;
+    return CaptionedControl::Resize(std::max(width, narrowest), skin::kComboBox.height);
+}
+
+void bfComboBox::SetEnabled(bool enabled) {
+    if (!enabled) {
+        list_->Close();
+    }
+    ::EnableWindow(window(), enabled ? TRUE : FALSE);
+    CaptionedControl::SetEnabled(enabled);
+}
+
+void bfComboBox::AddItem(std::u16string_view text) {
+    list_->model().AddItem(std::u16string(text));
+}
+
+void bfComboBox::Clear() {
+    list_->Close();
+    list_->model().Clear();
+    ShowSelection();
+}
+
+bool bfComboBox::Select(int index) {
+    if (!list_->model().Select(index)) {
+        return false;
+    }
+    ShowSelection();
+    return true;
+}
+
+void bfComboBox::ShowSelection() {
+    SetCaption(ToWide(SelectedText()));
+    Repaint();
+}
+
+void bfComboBox::NotifyChoice() {
+    // This control reports with its window handle, not its object, in lParam.
+    ::SendMessageW(parent(), WM_COMMAND, MAKEWPARAM(id(), 0), reinterpret_cast<LPARAM>(window()));
+}
+
+void bfComboBox::OpenList(bool captureNow) {
+    RECT rect{};
+    ::GetWindowRect(window(), &rect);
+    list_->Open({rect.left, rect.top, rect.right, rect.bottom}, captureNow);
+    state_ = MouseState::Pressed;
+    Repaint();
+}
+
+void bfComboBox::ListClosed() {
+    state_ = MouseState::Normal;
+    Repaint();
+}
+
+void bfComboBox::ItemPicked() {
+    ShowSelection();
+    NotifyChoice();
+}
+
+POINT bfComboBox::ToList(const MouseInput& mouse) const {
+    POINT point{mouse.x, mouse.y};
+    ::MapWindowPoints(window(), list_->window(), &point, 1);
+    return point;
+}
+
+void bfComboBox::PaintContent(const PaintContext& paint) {
+    const bool pressed = state_ == MouseState::Pressed || list_->isOpen();
+    const SharedBitmap* plate = pressed ? platePressed_ : plate_;
+    DrawThreePieces(paint, {plate[0].get(), plate[1].get(), plate[2].get()},
+                    {0, 0, paint.width, paint.height}, skin::kComboBox.pieceWidth);
+    const int columnX = paint.width - skin::kComboBoxButtonColumnWidth;
+    DrawSkinAt(paint, line_.get(), columnX, skin::kComboBoxLineY);
+    DrawSkinAt(paint, (pressed ? buttonPressed_ : button_).get(),
+               paint.width - skin::kComboBoxButtonLeftFromRight, skin::kComboBoxLineY);
+    const int textX = skin::kComboBox.pieceWidth;
+    DrawText(paint, {textX, 0, std::max(columnX - textX - 2, 1), paint.height},
+             DT_SINGLELINE | DT_END_ELLIPSIS);
+    if (focused()) {
+        const RECT ring{3, 3, columnX - 2, paint.height - 3};
+        ::DrawFocusRect(paint.dc, &ring);
+    }
+}
+
+LRESULT bfComboBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
+    if (!enabled()) {
+        return 0;
+    }
+    if (key == VK_TAB) {
+        list_->Close();
+        MoveFocusOnTab(window(), key);
+        return 0;
+    }
+    if (list_->isOpen()) {
+        if (key == VK_F4) {
+            list_->Close();
+        } else {
+            list_->HandleKey(TranslateVirtualKey(key));
+        }
+        return 0;
+    }
+    const int last = ItemCount() - 1;
+    const int selected = SelectedIndex();
+    int target = selected;
+    switch (key) {
+        case VK_F4:
+            OpenList(true);
+            return 0;
+        case VK_UP:
+        case VK_LEFT:
+            target = std::max(selected - 1, 0);
+            break;
+        case VK_DOWN:
+        case VK_RIGHT:
+            target = std::min(selected + 1, last);
+            break;
+        case VK_HOME:
+        case VK_PRIOR:
+            target = 0;
+            break;
+        case VK_END:
+        case VK_NEXT:
+            target = last;
+            break;
+        default:
+            return ::DefWindowProcW(window(), message, key, lParam);
+    }
+    if (target != selected && Select(target)) {
+        NotifyChoice();
+    }
+    return 0;
+}
+
+LRESULT bfComboBox::OnSysKeyDown(UINT message, WPARAM key, LPARAM lParam) {
+    if (enabled() && (key == VK_DOWN || key == VK_UP)) {
+        if (list_->isOpen()) {
+            list_->Close();
+        } else {
+            OpenList(true);
+        }
+        return 0;
+    }
+    return ::DefWindowProcW(window(), message, key, lParam);
+}
+
+LRESULT bfComboBox::OnChar(UINT, WPARAM wParam, LPARAM) {
+    const auto c = static_cast<char16_t>(wParam);
+    if (!enabled() || c <= 0x20) {
+        return 0;  // Space, Enter and Escape act as keys
+    }
+    if (list_->isOpen()) {
+        list_->HandleCharacter(c);
+        return 0;
+    }
+    ComboListModel& model = list_->model();
+    model.Highlight(model.selected());
+    if (model.HighlightByInitial(c) && model.highlighted() != model.selected()) {
+        Select(model.highlighted());
+        NotifyChoice();
+    }
+    return 0;
+}
+
+LRESULT bfComboBox::OnWheel(UINT, WPARAM wParam, LPARAM) {
+    if (enabled() && list_->isOpen()) {
+        list_->HandleWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    }
+    return 0;
+}
+
+LRESULT bfComboBox::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    list_->Close();
+    return baseKillFocus_(message, wParam, lParam);
+}
+
+void bfComboBox::OnMouseMove(const MouseInput& mouse) {
+    if (!enabled()) {
+        return;
+    }
+    if (!mouseTracked()) {
+        TrackMouse();
+    }
+    if (list_->isOpen() && ::GetCapture() == window()) {
+        // Pressed on the combo box and dragged into the list: the highlight follows.
+        const POINT point = ToList(mouse);
+        list_->HighlightAt(point.x, point.y);
+    }
+    if (state_ == MouseState::Normal) {
+        state_ = MouseState::Hovered;
+        Repaint();
+    }
+}
+
+void bfComboBox::OnButtonDown(const MouseInput& mouse) {
+    if (!enabled() || !PointInside(mouse)) {
+        return;
+    }
+    ::SetCapture(window());
+    ::SetFocus(window());
+    if (list_->isOpen()) {
+        list_->Close();
+        return;
+    }
+    OpenList(false);
+}
+
+void bfComboBox::OnButtonUp(const MouseInput& mouse) {
+    if (!enabled()) {
+        return;
+    }
+    if (list_->isOpen()) {
+        const POINT point = ToList(mouse);
+        RECT listArea{};
+        ::GetClientRect(list_->window(), &listArea);
+        if (::PtInRect(&listArea, point)) {
+            list_->ReleaseAt(point.x, point.y);  // released over an item: picked at once
+        }
+        if (list_->isOpen()) {
+            ::SetCapture(list_->window());
+        }
+        return;
+    }
+    if (::GetCapture() == window()) {
+        ::ReleaseCapture();
+    }
+    state_ = PointInside(mouse) ? MouseState::Hovered : MouseState::Normal;
+    Repaint();
+}
+
+void bfComboBox::OnMouseLeave() {
+    ForgetMouseTracking();
+    if (state_ == MouseState::Hovered) {
+        state_ = MouseState::Normal;
+        Repaint();
+    }
+}
+
+}  // namespace tockly

@@ -1,0 +1,76 @@
+#pragma once
+// bfComboBox: the toolkit's drop-down chooser, a skinned field showing the selected item with a
+// drop button, and its list (bfComboBoxList). The parent hears of the user's choice as WM_COMMAND
+// with the combo box's window handle in lParam. Keys: with the list open they move its highlight
+// (Enter or Space picks, Escape cancels); with it closed Up and Down change the selection and F4
+// or Alt+Down open it.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "toolkit/captioned_control.h"
+#include "toolkit/combo_box_list.h"
+#include "toolkit/mouse_state.h"
+
+namespace tockly {
+
+class bfComboBox : public CaptionedControl {
+public:
+    static constexpr int kWidth = 100;
+
+    bfComboBox(HWND parent, WORD id);
+    ~bfComboBox() override;
+
+    // The height is always the plate's.
+    bool Resize(int width, int height) override;
+    void SetEnabled(bool enabled) override;
+
+    void AddItem(std::u16string_view text);
+    void Clear();
+    [[nodiscard]] int ItemCount() const { return list_->model().count(); }
+    // Fails for an index outside 0 … count − 1 and changes nothing then. Sends nothing.
+    bool Select(int index);
+    [[nodiscard]] int SelectedIndex() const { return list_->model().selected(); }
+    [[nodiscard]] std::u16string SelectedText() const { return list_->model().selectedText(); }
+
+    [[nodiscard]] bfComboBoxList& list() noexcept { return *list_; }
+    [[nodiscard]] MouseState state() const noexcept { return state_; }
+
+    // Opens the list under (or above) the combo box.
+    void OpenList(bool captureNow);
+    // Called by the list.
+    void ListClosed();
+    void ItemPicked();
+
+protected:
+    void PaintContent(const PaintContext& paint) override;
+
+private:
+    void ShowSelection();
+    void NotifyChoice();
+    [[nodiscard]] POINT ToList(const MouseInput& mouse) const;
+
+    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(const MouseInput& mouse);
+    void OnButtonDown(const MouseInput& mouse);
+    void OnButtonUp(const MouseInput& mouse);
+    void OnMouseLeave();
+
+    std::unique_ptr<bfComboBoxList> list_;
+    MessageMap::Handler baseKillFocus_;
+    MouseState state_ = MouseState::Normal;
+    SharedBitmap plate_[3];
+    SharedBitmap platePressed_[3];
+    SharedBitmap line_;
+    SharedBitmap button_;
+    SharedBitmap buttonPressed_;
+};
+
+}  // namespace tockly

@@ -1,0 +1,252 @@
+#include "toolkit/spin_box.h"
+
+#include <algorithm>
+
+#include "support/wide_text.h"
+#include "toolkit/focus_navigation.h"
+#include "toolkit/skin_metrics.h"
+#include "toolkit/win32_edit_keys.h"
+
+namespace tockly {
+
+bfSpinBox::bfSpinBox(HWND parent, WORD id, int width)
+    : TextFieldControl(parent, id, WS_CHILD | WS_TABSTOP),
+      plate_{LoadSkinResource(L"SpinBox_Left"), LoadSkinResource(L"SpinBox_Center"),
+             LoadSkinResource(L"SpinBox_Right")},
+      up_(LoadSkinResource(L"SpinBox_Up")),
+      upPressed_(LoadSkinResource(L"SpinBox_Clicked_Up")),
+      down_(LoadSkinResource(L"SpinBox_Down")),
+      downPressed_(LoadSkinResource(L"SpinBox_Clicked_Down")),
+      centreLine_(LoadSkinResource(L"SpinBox_Center_Line")),
+      horizontalLine_(LoadSkinResource(L"SpinBox_Horizontal_Line")) {
+    baseFocusHandler_ = *messages().Find(WM_SETFOCUS);
+    messages().Set(WM_SETFOCUS, this, &bfSpinBox::OnFocusChange);
+    messages().Set(WM_KILLFOCUS, this, &bfSpinBox::OnFocusChange);
+    messages().Set(WM_KEYDOWN, this, &bfSpinBox::OnKeyDown);
+    messages().Set(WM_CHAR, this, &bfSpinBox::OnChar);
+    messages().Set(WM_TIMER, this, &bfSpinBox::OnTimer);
+    messages().Set(WM_MOUSEWHEEL, this, &bfSpinBox::OnWheel);
+    messages().Set(WM_CONTEXTMENU, this, &bfSpinBox::OnContextMenu);
+    messages().Set(WM_LBUTTONDOWN, this, &bfSpinBox::OnButtonDown);
+    messages().Set(WM_LBUTTONDBLCLK, this, &bfSpinBox::OnButtonDown);
+    messages().Set(WM_MOUSEMOVE, this, &bfSpinBox::OnMouseMove);
+    messages().Set(WM_LBUTTONUP, this, &bfSpinBox::OnButtonUp);
+    messages().Set(WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
+        ForgetMouseTracking();
+        return 0;
+    });
+    SyncWindowText();
+    Resize(width, skin::kSpinBox.height);
+}
+
+bool bfSpinBox::Resize(int width, int) {
+    const int narrowest =
+        MinimumThreePieceWidth(skin::kSpinBox.pieceWidth) + skin::kSpinBoxArrowColumnWidth;
+    return TextFieldControl::Resize(std::max(width, narrowest), skin::kSpinBox.height);
+}
+
+void bfSpinBox::SetValue(int value) {
+    model_.SetValue(value);
+    SyncWindowText();
+    UpdateView();
+}
+
+void bfSpinBox::SetRange(int minimum, int maximum) {
+    model_.SetRange(minimum, maximum);
+    SyncWindowText();
+    UpdateView();
+}
+
+void bfSpinBox::SetEditable(bool editable) {
+    model_.SetEditable(editable);
+    Repaint();
+}
+
+PixelRect bfSpinBox::TextArea() const {
+    return {kTextPadding, 0,
+            std::max(width() - skin::kSpinBoxArrowColumnWidth - 2 * kTextPadding + 2, 1), height()};
+}
+
+std::u16string bfSpinBox::TakeExternalText(const std::u16string& text) {
+    // A number (with a sign, as negative values are shown) sets the value; other text is ignored.
+    std::u16string_view digits = text;
+    const bool negative = !digits.empty() && digits.front() == u'-';
+    if (negative) {
+        digits.remove_prefix(1);
+    }
+    int number = 0;
+    if (ReadDigits(digits, number)) {
+        model_.SetValue(negative ? -number : number);
+    }
+    return model_.editor().text();
+}
+
+void bfSpinBox::PaintContent(const PaintContext& paint) {
+    DrawThreePieces(paint, {plate_[0].get(), plate_[1].get(), plate_[2].get()},
+                    {0, 0, paint.width, paint.height}, skin::kSpinBox.pieceWidth);
+    PaintText(paint);
+    const int columnX = paint.width - skin::kSpinBoxArrowColumnWidth;
+    const int arrowX = paint.width - skin::kSpinBoxArrowLeftFromRight;
+    DrawSkinAt(paint, centreLine_.get(), columnX, skin::kSpinBoxCenterLineY);
+    DrawSkinAt(paint, (pressed_ == SpinArrow::Up ? upPressed_ : up_).get(), arrowX,
+               skin::kSpinBoxUpArrowY);
+    DrawSkinAt(paint, horizontalLine_.get(), arrowX, skin::kSpinBoxHorizontalLineY);
+    DrawSkinAt(paint, (pressed_ == SpinArrow::Down ? downPressed_ : down_).get(), arrowX,
+               skin::kSpinBoxDownArrowY);
+    if (focused() && !caretShown()) {
+        // Not editable: no caret tells where the focus is, so a ring does.
+        const RECT ring{2, 2, columnX - 1, paint.height - 2};
+        ::DrawFocusRect(paint.dc, &ring);
+    }
+}
+
+void bfSpinBox::Report(const SpinOutcome& outcome) {
+    if (!outcome.handled) {
+        return;
+    }
+    SyncWindowText();
+    UpdateView();
+    if (outcome.notify) {
+        NotifyCommand();
+    }
+}
+
+LRESULT bfSpinBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
+    if (!enabled() || MoveFocusOnTab(window(), key)) {
+        return 0;
+    }
+    const SpinOutcome outcome =
+        model_.HandleKey(TranslateVirtualKey(key), KeyDownModifiers(lParam), clipboard());
+    if (!outcome.handled) {
+        return ::DefWindowProcW(window(), message, key, lParam);
+    }
+    Report(outcome);
+    return 0;
+}
+
+LRESULT bfSpinBox::OnChar(UINT, WPARAM wParam, LPARAM) {
+    const auto c = static_cast<char16_t>(wParam);
+    if (enabled() && c >= 0x20) {
+        Report(model_.TypeCharacter(c));
+    }
+    return 0;
+}
+
+LRESULT bfSpinBox::OnTimer(UINT, WPARAM timer, LPARAM) {
+    if (timer != kUpTimer && timer != kDownTimer) {
+        return 0;
+    }
+    ::KillTimer(window(), timer);
+    const SpinArrow arrow = timer == kUpTimer ? SpinArrow::Up : SpinArrow::Down;
+    if (pressed_ != arrow) {
+        return 0;  // a stale tick after the arrow was let go
+    }
+    ::SetTimer(window(), timer, kRepeatDelay, nullptr);
+    ::SendMessageW(window(), WM_KEYDOWN, arrow == SpinArrow::Up ? VK_UP : VK_DOWN, 0);
+    return 0;
+}
+
+LRESULT bfSpinBox::OnWheel(UINT, WPARAM wParam, LPARAM) {
+    if (!enabled() || !focused()) {
+        return 0;
+    }
+    wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int notches = wheelRemainder_ / WHEEL_DELTA;
+    wheelRemainder_ -= notches * WHEEL_DELTA;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        ::SendMessageW(window(), WM_KEYDOWN, notches > 0 ? VK_UP : VK_DOWN, 0);
+    }
+    return 0;
+}
+
+LRESULT bfSpinBox::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
+    baseFocusHandler_(message, wParam, lParam);
+    if (message == WM_SETFOCUS) {
+        if (model_.editable()) {
+            model_.editor().SelectAll();
+            ShowCaretNow();
+        }
+        return 0;
+    }
+    ReleaseArrow();
+    DestroyCaretNow();
+    // Half-typed digits give way to the value.
+    model_.CommitText();
+    SyncWindowText();
+    UpdateView();
+    return 0;
+}
+
+LRESULT bfSpinBox::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
+    if (enabled() && model_.editable()) {
+        ShowEditMenu(lParam);
+    }
+    return 0;
+}
+
+void bfSpinBox::PressArrow(SpinArrow arrow, UINT delay) {
+    pressed_ = arrow;
+    ::SetTimer(window(), arrow == SpinArrow::Up ? kUpTimer : kDownTimer, delay, nullptr);
+    Repaint();
+}
+
+void bfSpinBox::ReleaseArrow() {
+    ::KillTimer(window(), kUpTimer);
+    ::KillTimer(window(), kDownTimer);
+    held_ = SpinArrow::None;
+    if (pressed_ != SpinArrow::None) {
+        pressed_ = SpinArrow::None;
+        Repaint();
+    }
+}
+
+void bfSpinBox::OnButtonDown(const MouseInput& mouse) {
+    if (!enabled()) {
+        return;
+    }
+    const SpinArrow arrow = SpinArrowAt(mouse.x, mouse.y, width());
+    if (arrow == SpinArrow::None) {
+        if (model_.editable()) {
+            PressText(mouse);
+        } else {
+            ::SetFocus(window());
+        }
+        return;
+    }
+    ::SetFocus(window());
+    ::SetCapture(window());
+    held_ = arrow;
+    PressArrow(arrow, kFirstRepeatDelay);
+    // The first step at once; the parent hears of it last.
+    ::SendMessageW(window(), WM_KEYDOWN, arrow == SpinArrow::Up ? VK_UP : VK_DOWN, 0);
+}
+
+void bfSpinBox::OnMouseMove(const MouseInput& mouse) {
+    if (!enabled()) {
+        return;
+    }
+    if (!mouseTracked()) {
+        TrackMouse();
+    }
+    if (held_ == SpinArrow::None) {
+        DragText(mouse);
+        return;
+    }
+    const bool over = SpinArrowAt(mouse.x, mouse.y, width()) == held_;
+    if (!over && pressed_ != SpinArrow::None) {
+        ::KillTimer(window(), held_ == SpinArrow::Up ? kUpTimer : kDownTimer);
+        pressed_ = SpinArrow::None;
+        Repaint();
+    } else if (over && pressed_ == SpinArrow::None && mouse.leftHeld()) {
+        PressArrow(held_, kRepeatDelay);
+    }
+}
+
+void bfSpinBox::OnButtonUp(const MouseInput&) {
+    if (::GetCapture() == window()) {
+        ::ReleaseCapture();
+    }
+    ReleaseArrow();
+}
+
+}  // namespace tockly

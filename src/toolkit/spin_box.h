@@ -1,0 +1,73 @@
+#pragma once
+// bfSpinBox: a number typed as digits or stepped with the arrow buttons, the arrow keys, Page Up,
+// Page Down and the wheel, kept within its range; holding an arrow repeats after 400 ms and then
+// every 100 ms. The parent hears of every change, and of a step refused at a limit.
+
+#include <windows.h>
+
+#include "toolkit/spin_box_model.h"
+#include "toolkit/text_field_control.h"
+
+namespace tockly {
+
+class bfSpinBox : public TextFieldControl {
+public:
+    static constexpr UINT_PTR kUpTimer = 1;
+    static constexpr UINT_PTR kDownTimer = 2;
+    static constexpr UINT kFirstRepeatDelay = 400;
+    static constexpr UINT kRepeatDelay = 100;
+
+    bfSpinBox(HWND parent, WORD id, int width);
+
+    // The height is always the plate's.
+    bool Resize(int width, int height) override;
+
+    void SetValue(int value);
+    [[nodiscard]] int value() const { return model_.value(); }
+    void SetRange(int minimum, int maximum);
+    void SetStep(int step) { model_.SetStep(step); }
+    void SetMaxDigits(int digits) { model_.SetMaxDigits(digits); }
+    void SetEditable(bool editable);
+    [[nodiscard]] bool hitMinimum() const { return model_.hitMinimum(); }
+    [[nodiscard]] bool hitMaximum() const { return model_.hitMaximum(); }
+
+    [[nodiscard]] const SpinBoxModel& model() const { return model_; }
+    [[nodiscard]] SpinArrow pressedArrow() const { return pressed_; }
+
+protected:
+    TextEditModel& editor() override { return model_.editor(); }
+    PixelRect TextArea() const override;
+    std::u16string TakeExternalText(const std::u16string& text) override;
+    void PaintContent(const PaintContext& paint) override;
+
+private:
+    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(const MouseInput& mouse);
+    void OnMouseMove(const MouseInput& mouse);
+    void OnButtonUp(const MouseInput& mouse);
+
+    void PressArrow(SpinArrow arrow, UINT delay);
+    void ReleaseArrow();
+    // Carries out a step or edit: view, window text, then WM_COMMAND when the model asks for it.
+    void Report(const SpinOutcome& outcome);
+
+    SpinBoxModel model_;
+    MessageMap::Handler baseFocusHandler_;
+    SpinArrow pressed_ = SpinArrow::None;  // the arrow shown pressed, its timer running
+    SpinArrow held_ = SpinArrow::None;     // the arrow the button went down on
+    int wheelRemainder_ = 0;
+    SharedBitmap plate_[3];
+    SharedBitmap up_;
+    SharedBitmap upPressed_;
+    SharedBitmap down_;
+    SharedBitmap downPressed_;
+    SharedBitmap centreLine_;
+    SharedBitmap horizontalLine_;
+};
+
+}  // namespace tockly

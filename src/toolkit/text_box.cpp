@@ -1,0 +1,209 @@
+#include "toolkit/text_box.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "support/gdi_handles.h"
+#include "support/wide_text.h"
+#include "toolkit/focus_navigation.h"
+#include "toolkit/rich_edit_library.h"
+#include "widgets/menu_ids.h"
+
+namespace tockly {
+namespace {
+
+constexpr DWORD kRichEditStyle =
+    WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_DISABLENOSCROLL;
+static_assert(kRichEditStyle == 0x50003044);
+constexpr WPARAM kPlainTextWithUndo = TM_PLAINTEXT | TM_MULTILEVELUNDO;
+constexpr LPARAM kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
+
+constexpr COLORREF kFrameColor = RGB(127, 127, 127);
+constexpr COLORREF kFocusFrameColor = RGB(50, 70, 107);
+
+}  // namespace
+
+bfTextBox::bfTextBox(HWND parent, WORD id, int width, int height)
+    : bfAbstractControl(parent, id, WS_CHILD), font_(AcquireFont(FontSpec{})) {
+    if (!LoadRichEditLibrary()) {
+        throw std::runtime_error("bfTextBox riched20.dll cannot be loaded");
+    }
+    richEdit_ = ::CreateWindowExW(0, kRichEditClass, L"", kRichEditStyle, kInset, kInset,
+                                  std::max(width - 2 * kInset, 1), std::max(height - 2 * kInset, 1),
+                                  window(), reinterpret_cast<HMENU>(kRichEditId),
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    if (richEdit_ == nullptr) {
+        throw std::runtime_error("bfTextBox RichEdit20W cannot be created");
+    }
+    // The box is the stop for Tab; its focus goes on to the rich edit inside.
+    ::SetWindowLongPtrW(window(), GWL_STYLE, ::GetWindowLongPtrW(window(), GWL_STYLE) | WS_TABSTOP);
+    ::SendMessageW(richEdit_, EM_SETTEXTMODE, kPlainTextWithUndo, 0);
+    ::SendMessageW(richEdit_, EM_SETEVENTMASK, 0, kEventMask);
+    ::SendMessageW(richEdit_, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(font_ ? font_->handle() : nullptr), FALSE);
+    menu_.reset(
+        ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
+
+    baseSetFocus_ = *messages().Find(WM_SETFOCUS);
+    messages().Set(WM_SETFOCUS, this, &bfTextBox::OnSetFocus);
+    messages().Set(WM_COMMAND, this, &bfTextBox::OnCommand);
+    messages().Set(WM_NOTIFY, this, &bfTextBox::OnNotify);
+    messages().Set(WM_CONTEXTMENU, this, &bfTextBox::OnContextMenu);
+    messages().Set(WM_SETTEXT, this, &bfTextBox::OnSetText);
+    Resize(width, height);
+}
+
+bool bfTextBox::Resize(int width, int height) {
+    width = std::max(width, 2 * kInset + 1);
+    height = std::max(height, 2 * kInset + 1);
+    const bool ok = bfAbstractControl::Resize(width, height);
+    return ::MoveWindow(richEdit_, kInset, kInset, width - 2 * kInset, height - 2 * kInset, TRUE) &&
+           ok;
+}
+
+void bfTextBox::SetBackgroundColor(COLORREF color) {
+    bfAbstractControl::SetBackgroundColor(color);
+    ::SendMessageW(richEdit_, EM_SETBKGNDCOLOR, 0, color);
+}
+
+void bfTextBox::SetText(std::u16string_view text) {
+    settingText_ = true;
+    ::SetWindowTextW(richEdit_, ToWide(text).c_str());
+    settingText_ = false;
+    SyncWindowText();
+}
+
+std::u16string bfTextBox::Text() const {
+    const int length = ::GetWindowTextLengthW(richEdit_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(richEdit_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return FromWide(text);
+}
+
+void bfTextBox::SetReadOnly(bool readOnly) {
+    ::SendMessageW(richEdit_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void bfTextBox::SyncWindowText() {
+    settingText_ = true;
+    SetCaption(ToWide(Text()));
+    settingText_ = false;
+}
+
+void bfTextBox::PaintContent(const PaintContext& paint) {
+    const RECT frame{kInset - 1, kInset - 1, paint.width - kInset + 1, paint.height - kInset + 1};
+    UniqueBrush brush(::CreateSolidBrush(editFocused_ ? kFocusFrameColor : kFrameColor));
+    ::FrameRect(paint.dc, &frame, brush.get());
+}
+
+void bfTextBox::ShowEditMenu(LPARAM screenPoint) {
+    HMENU popup = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
+    if (!popup) {
+        return;
+    }
+    POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    if (screenPoint == -1) {
+        at = {kInset, kInset};
+        ::ClientToScreen(window(), &at);
+    }
+    CHARRANGE selection{};
+    ::SendMessageW(richEdit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const bool selected = selection.cpMax > selection.cpMin;
+    const bool writable = (::GetWindowLongPtrW(richEdit_, GWL_STYLE) & ES_READONLY) == 0;
+    const auto enable = [popup](int command, bool on) {
+        ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    enable(menu_id::kTextCut, selected && writable);
+    enable(menu_id::kTextCopy, selected);
+    enable(menu_id::kTextPaste, writable && ::SendMessageW(richEdit_, EM_CANPASTE, 0, 0) != 0);
+    enable(menu_id::kTextDelete, selected && writable);
+    enable(menu_id::kTextSelectAll, ::GetWindowTextLengthW(richEdit_) > 0);
+    ::SetFocus(richEdit_);
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window(),
+                     nullptr);
+}
+
+LRESULT bfTextBox::OnCommand(UINT, WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) == richEdit_) {
+        switch (HIWORD(wParam)) {
+            case EN_CHANGE:
+                if (!settingText_) {
+                    SyncWindowText();
+                    NotifyCommand();  // last: the parent may destroy the text box
+                }
+                return 0;
+            case EN_SETFOCUS:
+            case EN_KILLFOCUS:
+                editFocused_ = HIWORD(wParam) == EN_SETFOCUS;
+                Repaint();
+                return 0;
+            default:
+                return 0;
+        }
+    }
+    if (lParam == 0 && HIWORD(wParam) == 0) {
+        switch (LOWORD(wParam)) {
+            case menu_id::kTextCut:
+                ::SendMessageW(richEdit_, WM_CUT, 0, 0);
+                break;
+            case menu_id::kTextCopy:
+                ::SendMessageW(richEdit_, WM_COPY, 0, 0);
+                break;
+            case menu_id::kTextPaste:
+                ::SendMessageW(richEdit_, WM_PASTE, 0, 0);
+                break;
+            case menu_id::kTextDelete:
+                ::SendMessageW(richEdit_, WM_CLEAR, 0, 0);
+                break;
+            case menu_id::kTextSelectAll:
+                ::SendMessageW(richEdit_, EM_SETSEL, 0, -1);
+                break;
+            default:
+                break;
+        }
+    }
+    return 0;
+}
+
+LRESULT bfTextBox::OnNotify(UINT, WPARAM, LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header == nullptr || header->hwndFrom != richEdit_ || header->code != EN_MSGFILTER) {
+        return 0;
+    }
+    const auto* filter = reinterpret_cast<const MSGFILTER*>(lParam);
+    if (filter->msg == WM_KEYDOWN && filter->wParam == VK_TAB && MoveFocusOnTab(window(), VK_TAB)) {
+        // The Tab moved the focus on; its character, already queued, must not land in the text.
+        swallowTabCharacter_ = true;
+        return 1;
+    }
+    if (filter->msg == WM_CHAR && filter->wParam == L'\t' && swallowTabCharacter_) {
+        swallowTabCharacter_ = false;
+        return 1;
+    }
+    return 0;
+}
+
+LRESULT bfTextBox::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
+    ShowEditMenu(lParam);
+    return 0;
+}
+
+LRESULT bfTextBox::OnSetFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    baseSetFocus_(message, wParam, lParam);
+    ::SetFocus(richEdit_);  // the box's focus is its rich edit's
+    return 0;
+}
+
+LRESULT bfTextBox::OnSetText(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!settingText_ && lParam != 0) {
+        settingText_ = true;
+        ::SetWindowTextW(richEdit_, reinterpret_cast<const wchar_t*>(lParam));
+        settingText_ = false;
+    }
+    return ::DefWindowProcW(window(), message, wParam, lParam);
+}
+
+}  // namespace tockly

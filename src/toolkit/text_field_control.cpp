@@ -1,0 +1,255 @@
+#include "toolkit/text_field_control.h"
+
+#include <algorithm>
+
+#include "support/gdi_handles.h"
+#include "support/wide_text.h"
+#include "widgets/menu_ids.h"
+
+namespace tockly {
+namespace {
+
+bool PlatformIsAlphaNumeric(char16_t c) {
+    return ::IsCharAlphaNumericW(static_cast<wchar_t>(c)) != FALSE;
+}
+
+char16_t PlatformToUpper(char16_t c) {
+    // CharUpperW converts a single character passed in the low word of the pointer.
+    const auto result = reinterpret_cast<ULONG_PTR>(
+        ::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c))));
+    return static_cast<char16_t>(result & 0xFFFF);
+}
+
+struct MenuKey {
+    int command;
+    WPARAM key;
+};
+constexpr MenuKey kMenuKeys[] = {
+    {menu_id::kTextCut, 'X'},          {menu_id::kTextCopy, 'C'},      {menu_id::kTextPaste, 'V'},
+    {menu_id::kTextDelete, VK_DELETE}, {menu_id::kTextSelectAll, 'A'},
+};
+
+}  // namespace
+
+TextFieldControl::TextFieldControl(HWND parent, WORD id, DWORD style)
+    : CaptionedControl(parent, id, style), clipboard_(window()) {
+    SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
+    SetTextColors(kFieldTextColor, kFieldDisabledTextColor);
+    menu_.reset(
+        ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
+
+    messages().Set(WM_SETTEXT, this, &TextFieldControl::OnSetText);
+    messages().Set(WM_COMMAND, this, &TextFieldControl::OnMenuCommand);
+    messages().Set(WM_SETCURSOR, this, &TextFieldControl::OnSetCursor);
+}
+
+CharacterRules TextFieldControl::PlatformCharacterRules() {
+    return {&PlatformIsAlphaNumeric, &PlatformToUpper};
+}
+
+void TextFieldControl::SetEnabled(bool enabled) {
+    ::EnableWindow(window(), enabled ? TRUE : FALSE);
+    CaptionedControl::SetEnabled(enabled);
+}
+
+std::vector<int> TextFieldControl::MeasurePrefixes(std::u16string_view text) const {
+    std::vector<int> widths(text.size() + 1, 0);
+    if (text.empty()) {
+        return widths;
+    }
+    WindowDc screen(nullptr);
+    SelectedObject font(screen.get(), fontHandle());
+    std::vector<INT> ends(text.size(), 0);
+    SIZE size{};
+    if (::GetTextExtentExPointW(screen.get(), reinterpret_cast<const wchar_t*>(text.data()),
+                                static_cast<int>(text.size()), 0, nullptr, ends.data(), &size)) {
+        std::copy(ends.begin(), ends.end(), widths.begin() + 1);
+    }
+    return widths;
+}
+
+int TextFieldControl::TextOriginX() const {
+    const PixelRect area = TextArea();
+    const TextEditModel& model = editor();
+    const int textWidth = MeasurePrefixes(model.text()).back();
+    int offset = 0;
+    if (textWidth + TextEditModel::kCaretMargin < area.width) {
+        if (horizontalAlignment() == HorizontalAlignment::Centre) {
+            offset = (area.width - textWidth) / 2;
+        } else if (horizontalAlignment() == HorizontalAlignment::Right) {
+            offset = area.width - textWidth - TextEditModel::kCaretMargin;
+        }
+    }
+    return area.x + offset - model.scrollOffset();
+}
+
+int TextFieldControl::IndexAt(int x) const {
+    const PrefixWidths widths = [this](std::u16string_view text) { return MeasurePrefixes(text); };
+    // HitTest counts from the unscrolled start of the view.
+    return editor().HitTest(widths, x - TextOriginX() - editor().scrollOffset());
+}
+
+void TextFieldControl::UpdateView() {
+    const PrefixWidths widths = [this](std::u16string_view text) { return MeasurePrefixes(text); };
+    editor().KeepCaretVisible(widths, TextArea().width);
+    if (caretShown_) {
+        const int caretX = TextOriginX() + MeasurePrefixes(editor().text())[editor().caret()];
+        ::SetCaretPos(std::clamp(caretX, TextArea().x, TextArea().right()),
+                      (height() - kCaretHeight) / 2);
+    }
+    Repaint();
+}
+
+void TextFieldControl::SyncWindowText() {
+    syncingWindowText_ = true;
+    SetCaption(ToWide(editor().text()));
+    syncingWindowText_ = false;
+}
+
+void TextFieldControl::ReportTextChange() {
+    SyncWindowText();
+    UpdateView();
+    NotifyCommand();
+}
+
+void TextFieldControl::ShowCaretNow() {
+    if (caretShown_ || !Editing()) {
+        return;
+    }
+    if (::CreateCaret(window(), nullptr, 1, kCaretHeight)) {
+        caretShown_ = true;
+        UpdateView();
+        ::ShowCaret(window());
+    }
+}
+
+void TextFieldControl::DestroyCaretNow() {
+    if (caretShown_) {
+        ::HideCaret(window());
+        ::DestroyCaret();
+        caretShown_ = false;
+    }
+}
+
+void TextFieldControl::PaintText(const PaintContext& paint) const {
+    const TextEditModel& model = editor();
+    const PixelRect area = TextArea();
+    const std::wstring text = ToWide(model.text());
+    const int saved = ::SaveDC(paint.dc);
+    ::IntersectClipRect(paint.dc, area.x, 0, area.right(), paint.height);
+    const int originX = TextOriginX();
+    const PixelRect line{originX, area.y, area.right() - originX, area.height};
+    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX;
+    const COLORREF color = enabled() ? textColor() : disabledTextColor();
+    DrawCaption(paint.dc, line, text, fontHandle(), color, format);
+
+    if (focused() && model.HasSelection()) {
+        const std::vector<int> prefix = MeasurePrefixes(model.text());
+        const RECT selection{originX + prefix[model.SelectionStart()], 2,
+                             originX + prefix[model.SelectionEnd()], paint.height - 1};
+        FillSolid(paint.dc, selection, ::GetSysColor(COLOR_HIGHLIGHT));
+        // The selected characters again, readable on the highlight.
+        ::IntersectClipRect(paint.dc, selection.left, selection.top, selection.right,
+                            selection.bottom);
+        DrawCaption(paint.dc, line, text, fontHandle(), ::GetSysColor(COLOR_HIGHLIGHTTEXT), format);
+    }
+    ::RestoreDC(paint.dc, saved);
+}
+
+bool TextFieldControl::OverText(int x, int y) const {
+    const PixelRect area = TextArea();
+    return x >= area.x - kTextPadding && x < area.right() + kTextPadding && y >= 0 && y < height();
+}
+
+void TextFieldControl::PressText(const MouseInput& mouse) {
+    ::SetFocus(window());
+    ::SetCapture(window());
+    ShowCaretNow();
+    editor().PlaceCaret(IndexAt(mouse.x), (mouse.keys & MK_SHIFT) != 0);
+    UpdateView();
+}
+
+void TextFieldControl::DragText(const MouseInput& mouse) {
+    if (!mouse.leftHeld() || ::GetCapture() != window() || !caretShown_) {
+        return;
+    }
+    TextEditModel& model = editor();
+    // Beyond the edges the text scrolls one character per mouse message.
+    if (mouse.x < 1) {
+        model.PlaceCaret(model.caret() - 1, true);
+    } else if (mouse.x >= width()) {
+        model.PlaceCaret(model.caret() + 1, true);
+    } else {
+        model.PlaceCaret(IndexAt(mouse.x), true);
+    }
+    UpdateView();
+}
+
+void TextFieldControl::ShowEditMenu(LPARAM screenPoint) {
+    HMENU popup = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
+    if (!popup) {
+        return;
+    }
+    POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    if (screenPoint == -1) {  // from the keyboard (Shift+F10, the menu key)
+        at = {TextArea().x, height()};
+        ::ClientToScreen(window(), &at);
+    }
+    const TextEditModel& model = editor();
+    const bool canTake = !model.isProtected() && model.HasSelection();
+    const bool canChange = model.editable();
+    const auto enable = [popup](int command, bool on) {
+        ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    enable(menu_id::kTextCut, canTake && canChange);
+    enable(menu_id::kTextCopy, canTake);
+    enable(menu_id::kTextPaste,
+           canChange && !model.isProtected() && ::IsClipboardFormatAvailable(CF_UNICODETEXT));
+    enable(menu_id::kTextDelete, canChange && model.HasSelection());
+    enable(menu_id::kTextSelectAll, !model.isProtected() && model.length() > 0);
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window(),
+                     nullptr);
+}
+
+LRESULT TextFieldControl::OnMenuCommand(UINT, WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0 && HIWORD(wParam) == 0) {
+        for (const MenuKey& item : kMenuKeys) {
+            if (LOWORD(wParam) == item.command) {
+                // As the keyboard shortcut; lParam 0 counts as Ctrl held.
+                ::SendMessageW(window(), WM_KEYDOWN, item.key, 0);
+                return 0;
+            }
+        }
+    }
+    return 0;
+}
+
+LRESULT TextFieldControl::OnSetText(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (syncingWindowText_ || lParam == 0) {
+        return ::DefWindowProcW(window(), message, wParam, lParam);
+    }
+    const std::u16string text = FromWide(reinterpret_cast<const wchar_t*>(lParam));
+    if (text == editor().text()) {
+        return ::DefWindowProcW(window(), message, wParam, lParam);
+    }
+    const std::wstring shown = ToWide(TakeExternalText(text));
+    UpdateView();
+    syncingWindowText_ = true;
+    SetCaption(shown);
+    syncingWindowText_ = false;
+    return TRUE;
+}
+
+LRESULT TextFieldControl::OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(lParam) != HTCLIENT) {
+        return ::DefWindowProcW(window(), message, wParam, lParam);
+    }
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ScreenToClient(window(), &cursor);
+    const bool text = Editing() && OverText(cursor.x, cursor.y);
+    ::SetCursor(::LoadCursorW(nullptr, text ? IDC_IBEAM : IDC_ARROW));
+    return TRUE;
+}
+
+}  // namespace tockly

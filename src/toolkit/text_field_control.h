@@ -1,0 +1,82 @@
+#pragma once
+// What bfTextEdit and bfSpinBox share on Win32: the caret, text measured in the control's font,
+// selection with the mouse, the selection highlight and the scrolled text in the paint, the
+// clipboard, the editing menu (resource 200) and the window text kept equal to the content.
+// Each derived control owns its model and decides what keys and characters do.
+
+#include <windows.h>
+
+#include <string>
+
+#include "support/unique_handle.h"
+#include "toolkit/captioned_control.h"
+#include "toolkit/text_edit_model.h"
+#include "toolkit/win32_text_clipboard.h"
+
+namespace tockly {
+
+class TextFieldControl : public CaptionedControl {
+public:
+    TextFieldControl(HWND parent, WORD id, DWORD style);
+
+    // Disabling also takes the window out of the Tab order and away from the mouse.
+    void SetEnabled(bool enabled) override;
+
+    // The field plates are dark: light text reads on them.
+    static constexpr COLORREF kFieldTextColor = RGB(235, 235, 235);
+    static constexpr COLORREF kFieldDisabledTextColor = RGB(125, 125, 125);
+
+protected:
+    static constexpr int kCaretHeight = 15;
+    static constexpr int kTextPadding = 5;
+
+    virtual TextEditModel& editor() = 0;
+    const TextEditModel& editor() const { return const_cast<TextFieldControl*>(this)->editor(); }
+    // The part of the client area the text is drawn in.
+    virtual PixelRect TextArea() const = 0;
+    // Text set from outside (WM_SETTEXT); returns what the window text is then.
+    virtual std::u16string TakeExternalText(const std::u16string& text) = 0;
+    // Whether a click, the caret and the menu act (false for a label in display mode).
+    virtual bool Editing() const { return !editor().IsInactiveLabel(); }
+
+    Win32TextClipboard& clipboard() noexcept { return clipboard_; }
+    [[nodiscard]] static CharacterRules PlatformCharacterRules();
+
+    // After every change of the model: scroll, caret, window text, paint.
+    void UpdateView();
+    void SyncWindowText();
+    // A text change the user made: the view and then WM_COMMAND to the parent (last: the parent
+    // may destroy the control while handling it).
+    void ReportTextChange();
+
+    void ShowCaretNow();
+    void DestroyCaretNow();
+    [[nodiscard]] bool caretShown() const noexcept { return caretShown_; }
+
+    // The text with its selection, clipped to TextArea().
+    void PaintText(const PaintContext& paint) const;
+
+    // Mouse selection: a press places the caret (Shift extends), a drag extends the selection.
+    void PressText(const MouseInput& mouse);
+    void DragText(const MouseInput& mouse);
+    [[nodiscard]] bool OverText(int x, int y) const;
+
+    // The editing menu at the cursor (or under the caret when opened from the keyboard).
+    void ShowEditMenu(LPARAM screenPoint);
+
+private:
+    [[nodiscard]] std::vector<int> MeasurePrefixes(std::u16string_view text) const;
+    [[nodiscard]] int TextOriginX() const;
+    [[nodiscard]] int IndexAt(int x) const;
+
+    LRESULT OnSetText(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuCommand(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Win32TextClipboard clipboard_;
+    UniqueMenu menu_;
+    bool caretShown_ = false;
+    bool syncingWindowText_ = false;
+};
+
+}  // namespace tockly

@@ -1,0 +1,69 @@
+#pragma once
+// bfVScrollBar: the toolkit's skinned vertical scroll bar. It keeps a position within a content
+// and a page size and moves by lines (arrows, wheel, Up/Down), by pages (track clicks, Page
+// Up/Down) or by dragging the thumb. Every change goes to the parent as WM_COMMAND with the new
+// position in the high word of wParam (16 bits: owners keep contents below 65,536 or read
+// position()).
+
+#include <windows.h>
+
+#include "toolkit/abstract_control.h"
+#include "toolkit/vscroll_model.h"
+#include "toolkit/vscroll_painter.h"
+
+namespace tockly {
+
+class bfVScrollBar : public bfAbstractControl {
+public:
+    static constexpr int kWidth = 21;
+    static constexpr UINT_PTR kUpTimer = 1;
+    static constexpr UINT_PTR kDownTimer = 2;
+    static constexpr UINT_PTR kPageUpTimer = 3;
+    static constexpr UINT_PTR kPageDownTimer = 4;
+    static constexpr UINT kFirstRepeatDelay = 400;
+    static constexpr UINT kRepeatDelay = 100;
+
+    bfVScrollBar(HWND parent, WORD id, int height);
+
+    // The width is always the bar's; the height at least four arrow heights.
+    bool Resize(int width, int height) override;
+
+    void SetContent(int content);
+    void SetPage(int page);
+    void SetLineStep(int lineStep);
+    void SetPosition(int position);
+    [[nodiscard]] int position() const { return model_.position(); }
+    [[nodiscard]] const VScrollModel& model() const { return model_; }
+    [[nodiscard]] ScrollPress press() const { return press_; }
+
+    // A bar inside a drop-down list must leave the keyboard focus where it is.
+    void SetTakesFocus(bool takesFocus) noexcept { takesFocus_ = takesFocus; }
+
+protected:
+    void PaintContent(const PaintContext& paint) override;
+
+private:
+    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(const MouseInput& mouse);
+    void OnMouseMove(const MouseInput& mouse);
+    void OnButtonUp(const MouseInput& mouse);
+
+    // One repeatable step of a timer's kind; false when it changed nothing (the repeat stops).
+    bool Step(UINT_PTR kind);
+    void EndPress();
+    void NotifyPosition();
+
+    VScrollModel model_;
+    VScrollSkin skin_;
+    MessageMap::Handler baseKillFocus_;
+    ScrollPress press_ = ScrollPress::None;
+    UINT_PTR runningTimer_ = 0;
+    int pressY_ = 0;
+    bool takesFocus_ = true;
+};
+
+}  // namespace tockly
