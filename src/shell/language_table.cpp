@@ -15,10 +15,12 @@ namespace {
 
 constexpr std::u16string_view kLanguageFolderName = u"\\language";
 
-// At most the first `limit` bytes of a file; nullopt when it cannot be opened or read, and when
-// it is longer than `limit` and `wholeFile` is asked for.
+enum class LongerFile { kCut, kRefuse };
+
+// At most the first `limit` bytes of a file; nullopt when it cannot be opened or read, or when it
+// is longer and such a file is refused.
 std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::u16string& path,
-                                                       std::size_t limit, bool wholeFile) {
+                                                       std::size_t limit, LongerFile longer) {
     FileHandle file(::CreateFileW(AsWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
@@ -26,7 +28,7 @@ std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::u16string& pat
         return std::nullopt;
     }
     const auto fileSize = static_cast<std::uint64_t>(size.QuadPart);
-    if (wholeFile && fileSize > limit) {
+    if (longer == LongerFile::kRefuse && fileSize > limit) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes(
@@ -91,7 +93,7 @@ void LanguageTable::Scan() {
         }
         if (IsLanguageFileName(name)) {
             if (const auto head =
-                    ReadFileStart(*folder + u"\\" + name, kLanguageHeadBytes, false)) {
+                    ReadFileStart(*folder + u"\\" + name, kLanguageHeadBytes, LongerFile::kCut)) {
                 AddLanguageFile(name, *head);
             }
         }
@@ -105,7 +107,8 @@ void LanguageTable::LoadSelected() {
         LoadSelectedFrom(std::nullopt);
         return;
     }
-    LoadSelectedFrom(ReadFileStart(*folder + u"\\" + *file, kMaxLanguageFileBytes, true));
+    LoadSelectedFrom(
+        ReadFileStart(*folder + u"\\" + *file, kMaxLanguageFileBytes, LongerFile::kRefuse));
 }
 
 }  // namespace tockly
