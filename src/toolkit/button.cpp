@@ -18,7 +18,7 @@ bool LeftHeldNow() noexcept {
 }  // namespace
 
 bfButton::bfButton(HWND parent, WORD id, int width, ButtonStyle style)
-    : CaptionedControl(parent, id, WS_CHILD), style_(style) {
+    : CaptionedControl(parent, id, WS_CHILD, kTextOnPlate), style_(style) {
     messages().Set(WM_MOUSEMOVE, this, &bfButton::OnMouseMove);
     messages().Set(WM_LBUTTONDOWN, this, &bfButton::OnLeftDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfButton::OnLeftDown);

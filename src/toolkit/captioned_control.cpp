@@ -5,19 +5,12 @@
 #include "support/wide_text.h"
 
 namespace tockly {
-namespace {
 
-// The built-in skins are light plates: dark text reads on them; owners of dark windows set white.
-constexpr COLORREF kDefaultTextColor = RGB(32, 32, 32);
-constexpr COLORREF kDefaultDisabledTextColor = RGB(150, 150, 150);
-
-}  // namespace
-
-CaptionedControl::CaptionedControl(HWND parent, WORD id, DWORD style)
+CaptionedControl::CaptionedControl(HWND parent, WORD id, DWORD style, TextColors colors)
     : bfAbstractControl(parent, id, style),
       font_(AcquireFont(fontSpec_)),
-      textColor_(kDefaultTextColor),
-      disabledTextColor_(kDefaultDisabledTextColor) {}
+      textColor_(colors.enabled),
+      disabledTextColor_(colors.disabled) {}
 
 void CaptionedControl::SetText(std::wstring_view text) {
     SetCaption(std::wstring(text));

@@ -13,9 +13,19 @@
 
 namespace tockly {
 
+// Caption colours when enabled and when disabled.
+struct TextColors {
+    COLORREF enabled;
+    COLORREF disabled;
+};
+// Text that sits on the owner's background (check boxes, static texts): dark, for light pages.
+inline constexpr TextColors kTextOnPage{RGB(32, 32, 32), RGB(150, 150, 150)};
+// Text on the built-in plates, which are dark and glassy or coloured.
+inline constexpr TextColors kTextOnPlate{RGB(255, 255, 255), RGB(140, 140, 140)};
+
 class CaptionedControl : public bfAbstractControl {
 public:
-    CaptionedControl(HWND parent, WORD id, DWORD style);
+    CaptionedControl(HWND parent, WORD id, DWORD style, TextColors colors = kTextOnPage);
 
     // The caption; also the window text. May be called from the widget's worker thread.
     void SetText(std::wstring_view text);

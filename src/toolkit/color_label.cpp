@@ -5,7 +5,7 @@
 namespace tockly {
 
 bfColorLabel::bfColorLabel(HWND parent, WORD id, int width, LabelColor color)
-    : CaptionedControl(parent, id, WS_CHILD), color_(color) {
+    : CaptionedControl(parent, id, WS_CHILD, kTextOnPlate), color_(color) {
     messages().Set(WM_LBUTTONDOWN, this, &bfColorLabel::OnLeftDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfColorLabel::OnLeftDown);
     messages().Set(WM_LBUTTONUP, this, &bfColorLabel::OnLeftUp);

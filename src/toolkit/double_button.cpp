@@ -6,7 +6,7 @@
 namespace tockly {
 
 bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
-    : CaptionedControl(parent, id, WS_CHILD),
+    : CaptionedControl(parent, id, WS_CHILD, kTextOnPlate),
       geometry_(halfWidth, halfWidth, skin::kDoubleButton.pieceWidth) {
     normalLeft_ = LoadSkinResource(kDoubleButtonNormal.left);
     normalCentre_ = LoadSkinResource(kDoubleButtonNormal.centre);

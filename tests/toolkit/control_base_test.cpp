@@ -241,15 +241,6 @@ TEST(Backgrounds, APatternTileLinesUpWithTheParentsTiles) {
     EXPECT_EQ(testing::Grey(shot.At(29, 5)), (13 + 29) % 40);
 }
 
-TEST(Backgrounds, ASolidColourFillsTheWholeControl) {
-    TestParent parent;
-    bfStaticText control(parent.window(), 1, 30, 10);
-    control.SetBackgroundColor(RGB(12, 34, 56));
-    const testing::Snapshot shot = Render(control.window());
-    EXPECT_EQ(shot.At(0, 0), RGB(12, 34, 56));
-    EXPECT_EQ(shot.At(29, 9), RGB(12, 34, 56));
-}
-
 TEST(Captions, TheWindowTextFollowsTheCaptionAlsoWhenAWorkerSetsIt) {
     TestParent parent;
     bfStaticText label(parent.window(), 1, 80, 20);

@@ -160,21 +160,6 @@ TEST(ColorLabel, AClickOnlyCapturesAndTakesTheFocus) {
     EXPECT_EQ(testing::WindowText(label.window()), L"Version");
 }
 
-TEST(ColorLabel, EachColourHasItsOwnPlate) {
-    TestParent parent;
-    bfColorLabel label(parent.window(), 1, 60, LabelColor::Gray);
-    label.SetBackgroundColor(RGB(0, 0, 0));
-    const testing::Snapshot gray = Render(label.window());
-    label.SetColor(LabelColor::Green);
-    const testing::Snapshot green = Render(label.window());
-    label.SetColor(LabelColor::Red);
-    const testing::Snapshot red = Render(label.window());
-    EXPECT_NE(gray, green);
-    EXPECT_NE(green, red);
-    EXPECT_GT(GetGValue(green.At(30, 12)), GetRValue(green.At(30, 12)));
-    EXPECT_GT(GetRValue(red.At(30, 12)), GetGValue(red.At(30, 12)));
-}
-
 TEST(StaticText, APressIsReportedSoOwnersCanDragOrSelect) {
     TestParent parent;
     bfStaticText text(parent.window(), 4, 140, 26);
