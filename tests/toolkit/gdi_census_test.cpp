@@ -19,6 +19,7 @@
 #include "toolkit/gdi_census.h"
 #include "toolkit/static_text.h"
 #include "toolkit/test_parent.h"
+#include "toolkit/win32_gui_counts.h"
 
 namespace tockly {
 namespace {
@@ -103,8 +104,38 @@ std::unique_ptr<bfAbstractControl> StaticText(HWND parent, WORD id) {
     return text;
 }
 
+// GetGuiResources where the platform answers it, else Wine's GDI handle table.
+long ProcessGdiObjects() {
+    const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    return reported != 0 ? static_cast<long>(reported) : testing::detail::CountGdiTable();
+}
+
+const Kind kKinds[] = {{"Button", Button},
+                       {"RoundIconButton", RoundIconButton},
+                       {"FileSkinnedToggle", FileSkinnedToggle},
+                       {"CheckBox", CheckBox},
+                       {"RadioButton", RadioButton},
+                       {"DoubleButton", DoubleButton},
+                       {"ColorLabel", ColorLabel},
+                       {"StaticText", StaticText}};
+
 class GdiCensusTest : public ::testing::TestWithParam<Kind> {
 protected:
+    // The platform keeps some objects of its own once made: fonts of the first text drawn and a
+    // device context for each window that has painted (Wine caches them for later windows). A
+    // hundred controls first, so that the counts start after those.
+    static void SetUpTestSuite() {
+        SetSkinFileFolder(testing::BinaryFolder());
+        TestParent parent(800, 600);
+        std::vector<std::unique_ptr<bfAbstractControl>> controls;
+        for (int i = 0; i < kControls; ++i) {
+            controls.push_back(kKinds[i % std::size(kKinds)].make(parent.window(), 1));
+            controls.back()->Move((i % 10) * 80, (i / 10) * 30);
+            controls.back()->Show(true);
+        }
+        testing::PumpMessages();
+    }
+
     void SetUp() override {
         SetSkinFileFolder(testing::BinaryFolder());
         ASSERT_TRUE(GdiCensus::Instance().installed());
@@ -114,9 +145,8 @@ protected:
 TEST_P(GdiCensusTest, AHundredControlsGiveBackEveryObjectTheyUsed) {
     TestParent parent(800, 600);
     const GdiCensus::Counts before = GdiCensus::Instance().Now();
+    const long processGdiBefore = ProcessGdiObjects();
     const long windowsBefore = testing::CountThreadWindows();
-    const DWORD systemGdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD systemUserBefore = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
 
     {
         std::vector<std::unique_ptr<bfAbstractControl>> controls;
@@ -141,9 +171,8 @@ TEST_P(GdiCensusTest, AHundredControlsGiveBackEveryObjectTheyUsed) {
     EXPECT_EQ(after.windowDcs, before.windowDcs);
     EXPECT_EQ(after.strayDeletes, before.strayDeletes);
     EXPECT_EQ(testing::CountThreadWindows(), windowsBefore);
-    // The system's own counts, where the platform keeps them (Wine answers 0).
-    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), systemGdiBefore);
-    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), systemUserBefore);
+    // And the whole process's GDI objects, as the platform keeps them.
+    EXPECT_EQ(ProcessGdiObjects(), processGdiBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(
