@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -48,6 +49,8 @@ void ExpectStable(const Life& life) {
     }
     ControlHost::Pump();
     const GuiCounts after = CountGuiObjects();
+    std::printf("%d lives: GDI objects %ld -> %ld, USER objects %ld -> %ld\n", kRounds, before.gdi,
+                after.gdi, before.user, after.user);
     EXPECT_EQ(after.gdi, before.gdi);
     EXPECT_EQ(after.user, before.user);
 }

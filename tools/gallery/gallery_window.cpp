@@ -6,14 +6,20 @@
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/color_label.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/double_button.h"
 #include "toolkit/skin_drawing.h"
+#include "toolkit/spin_box.h"
 #include "toolkit/static_text.h"
+#include "toolkit/text_box.h"
+#include "toolkit/text_edit.h"
+#include "toolkit/vscroll_bar.h"
 
 namespace tockly::gallery {
 namespace {
 
-constexpr int kWidth = 860;
+constexpr int kWidth = 1270;
+constexpr int kInputsX = 880;  // the column of the input controls
 constexpr int kHeight = 730;
 constexpr int kRowStep = 34;
 constexpr int kFirstColumn = 160;
@@ -65,6 +71,7 @@ GalleryWindow::GalleryWindow() : bfAbstractWindow(nullptr, WS_POPUP | WS_CLIPCHI
     BuildButtons(y);
     BuildMarks(y);
     BuildLabels(y);
+    BuildInputs();
     BuildGradientBand(y);
     BuildPatternBand(y);
 
@@ -291,6 +298,98 @@ void GalleryWindow::BuildLabels(int& y) {
     bottom.SetAlignment(HorizontalAlignment::Right, VerticalAlignment::Bottom);
     bottom.SetText(L"bottom right");
     y += 58;
+}
+
+void GalleryWindow::BuildInputs() {
+    const int x = kInputsX + 80;
+    Caption(kInputsX, 10, 300, L"Input controls", true);
+    const auto focusStage = [this](bfAbstractControl& control) {
+        stages_.push_back({&control, [](HWND window) { ::SetFocus(window); },
+                           [this](HWND) { ::SetFocus(this->window()); }});
+    };
+
+    Caption(kInputsX, 51, 90, L"Text edit");
+    Add<bfTextEdit>(x, 48, 90).SetText(u"Task 1");
+    auto& selected = Add<bfTextEdit>(x + 100, 48, 90);
+    selected.SetText(u"focused");
+    focusStage(selected);  // the whole text selected, as when tabbed into
+    auto& scrolled = Add<bfTextEdit>(x + 200, 48, 90);
+    scrolled.SetText(u"A title longer than its field");
+    ::SendMessageW(scrolled.window(), WM_KEYDOWN, VK_END, 1);
+    auto& label = Add<bfTextEdit>(x, 80, 90);
+    label.SetText(u"display mode");
+    label.SetDisplayMode(true);
+    label.SetTextColors(RGB(32, 32, 32), RGB(150, 150, 150));
+    auto& disabled = Add<bfTextEdit>(x + 100, 80, 90);
+    disabled.SetText(u"disabled");
+    disabled.SetEnabled(false);
+
+    Caption(kInputsX, 115, 90, L"Spin box");
+    const auto spin = [this](int left, int value) -> bfSpinBox& {
+        auto& box = Add<bfSpinBox>(left, 112, 58);
+        box.SetRange(0, 59);
+        box.SetMaxDigits(2);
+        box.SetValue(value);
+        return box;
+    };
+    spin(x, 42);
+    Pressed(spin(x + 68, 7), 50, 5);  // the up arrow held
+    focusStage(spin(x + 136, 30));
+    spin(x + 204, 15).SetEnabled(false);
+    auto& fixed = spin(x + 272, 59);
+    fixed.SetEditable(false);
+    focusStage(fixed);  // no caret: a focus ring
+
+    Caption(kInputsX, 149, 90, L"Combo box");
+    const auto combo = [this](int left, int top) -> bfComboBox& {
+        auto& box = Add<bfComboBox>(left, top);
+        box.Resize(95, 23);
+        for (const char16_t* item : {u"png", u"jpg", u"bmp", u"Lock", u"Log off", u"Sleep"}) {
+            box.AddItem(item);
+        }
+        box.Select(0);
+        return box;
+    };
+    combo(x, 146);
+    focusStage(combo(x + 100, 146));
+    combo(x + 200, 146).SetEnabled(false);
+    Caption(kInputsX, 183, 90, L"open");
+    auto& open = combo(x, 180);
+    bfComboBoxList& list = open.list();
+    // Pressed: the list drops down; it is a window of its own, put in the picture where it shows.
+    stages_.push_back({&open,
+                       [](HWND window) {
+                           ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 10));
+                       },
+                       [](HWND) {}});
+    stages_.push_back({&list,
+                       [&list, &open](HWND) {
+                           list.model().Highlight(2);
+                           list.Move(open.x(), open.y() + open.height() - 1, false);
+                           list.Redraw();
+                       },
+                       [&open](HWND) {
+                           open.list().Close();
+                           ::ReleaseCapture();
+                       }});
+
+    Caption(kInputsX + 110, 183, 150, L"Scroll bar");
+    const auto bar = [this](int left, int position) -> bfVScrollBar& {
+        auto& scroll = Add<bfVScrollBar>(left, 206, 130);
+        scroll.SetContent(1000);
+        scroll.SetPage(250);
+        scroll.SetLineStep(25);
+        scroll.SetPosition(position);
+        return scroll;
+    };
+    bar(x + 120, 0);
+    Pressed(bar(x + 150, 375), 10, 65);       // the thumb held
+    Pressed(bar(x + 180, 500), 10, 130 - 5);  // the down arrow held
+    focusStage(bar(x + 210, 750));
+
+    Caption(kInputsX, 345, 90, L"Text box");
+    auto& box = Add<bfTextBox>(x, 342, 290, 70);
+    box.SetText(u"A multi-line note in the rich edit,\r\nwith a second line.");
 }
 
 void GalleryWindow::BuildGradientBand(int& y) {

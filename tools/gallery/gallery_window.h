@@ -55,6 +55,8 @@ private:
     void BuildLabels(int& y);
     void BuildGradientBand(int& y);
     void BuildPatternBand(int& y);
+    // The controls people type into and scroll with, in a column at the right.
+    void BuildInputs();
 
     LRESULT OnPaint(UINT, WPARAM, LPARAM);
     LRESULT OnNotify(UINT, WPARAM, LPARAM);
