@@ -35,6 +35,9 @@ void bfColorLabel::SetColor(LabelColor color) {
 }
 
 void bfColorLabel::OnLeftDown(const MouseInput&) {
+    if (!enabled()) {
+        return;
+    }
     ControlEffects effects;
     effects.capture = true;
     effects.takeFocus = true;

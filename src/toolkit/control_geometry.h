@@ -14,9 +14,6 @@ struct PixelRect {
 
     int right() const noexcept { return x + width; }
     int bottom() const noexcept { return y + height; }
-    bool Contains(int px, int py) const noexcept {
-        return px >= x && px < right() && py >= y && py < bottom();
-    }
     bool operator==(const PixelRect&) const = default;
 };
 

@@ -55,7 +55,6 @@ public:
         auto found = handlers_.find(message);
         return found != handlers_.end() ? &found->second : nullptr;
     }
-    void Remove(UINT message) { handlers_.erase(message); }
     void Clear() noexcept { handlers_.clear(); }
 
 private:

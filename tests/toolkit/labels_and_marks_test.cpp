@@ -145,7 +145,7 @@ TEST(DoubleButton, TheSelectedHalfLooksPressed) {
     EXPECT_EQ(left.At(45, 12), none.At(45, 12));
 }
 
-TEST(ColorLabel, AClickOnlyCapturesAndTakesTheFocus) {
+TEST(ColorLabel, AClickOnlyCapturesAndTakesTheFocusWhileEnabled) {
     TestParent parent;
     bfColorLabel label(parent.window(), 1, 120, LabelColor::Green);
     label.SetText(L"Version");
@@ -158,6 +158,9 @@ TEST(ColorLabel, AClickOnlyCapturesAndTakesTheFocus) {
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_TRUE(parent.commands.empty());
     EXPECT_EQ(testing::WindowText(label.window()), L"Version");
+    label.SetEnabled(false);
+    SendMouse(label.window(), WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    EXPECT_EQ(::GetCapture(), nullptr);
 }
 
 TEST(StaticText, APressIsReportedSoOwnersCanDragOrSelect) {
