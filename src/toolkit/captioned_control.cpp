@@ -21,12 +21,12 @@ void CaptionedControl::SetText(std::u16string_view text) {
     SetText(std::wstring_view(ToWide(text)));
 }
 
-void CaptionedControl::UseFont(FontSpec spec) {
-    if (spec == fontSpec_ && font_) {
+void CaptionedControl::UseFont(FontSpec wanted) {
+    if (wanted == fontSpec_ && font_) {
         return;
     }
-    SharedFont font = AcquireFont(spec);
-    fontSpec_ = std::move(spec);
+    SharedFont font = AcquireFont(wanted);
+    fontSpec_ = std::move(wanted);
     font_ = std::move(font);
     Repaint();
 }
@@ -36,27 +36,27 @@ void CaptionedControl::SetFont(const FontSpec& font) {
 }
 
 void CaptionedControl::SetFontFace(std::wstring_view face) {
-    FontSpec spec = fontSpec_;
-    spec.face = face;
-    UseFont(std::move(spec));
+    FontSpec wanted = fontSpec_;
+    wanted.face = face;
+    UseFont(std::move(wanted));
 }
 
 void CaptionedControl::SetFontHeight(int height) {
-    FontSpec spec = fontSpec_;
-    spec.height = height;
-    UseFont(std::move(spec));
+    FontSpec wanted = fontSpec_;
+    wanted.height = height;
+    UseFont(std::move(wanted));
 }
 
 void CaptionedControl::SetFontWeight(int weight) {
-    FontSpec spec = fontSpec_;
-    spec.weight = weight;
-    UseFont(std::move(spec));
+    FontSpec wanted = fontSpec_;
+    wanted.weight = weight;
+    UseFont(std::move(wanted));
 }
 
 void CaptionedControl::SetItalic(bool italic) {
-    FontSpec spec = fontSpec_;
-    spec.italic = italic;
-    UseFont(std::move(spec));
+    FontSpec wanted = fontSpec_;
+    wanted.italic = italic;
+    UseFont(std::move(wanted));
 }
 
 void CaptionedControl::SetTextColors(COLORREF enabledColor, COLORREF disabledColor) {

@@ -60,7 +60,7 @@ protected:
     void StoreEnabled(bool enabled) noexcept { enabled_ = enabled; }
 
 private:
-    void UseFont(FontSpec spec);
+    void UseFont(FontSpec wanted);
 
     FontSpec fontSpec_;
     SharedFont font_;

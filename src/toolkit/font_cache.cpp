@@ -19,23 +19,24 @@ FontCache& Cache() {
 
 }  // namespace
 
-SharedFont AcquireFont(const FontSpec& spec) {
+SharedFont AcquireFont(const FontSpec& wanted) {
     FontCache& cache = Cache();
     CriticalSectionLock hold(cache.lock);
-    if (auto found = cache.entries.find(spec); found != cache.entries.end()) {
+    if (auto found = cache.entries.find(wanted); found != cache.entries.end()) {
         if (SharedFont live = found->second.lock()) {
             return live;
         }
     }
-    UniqueFont font(::CreateFontW(spec.height, 0, 0, 0, spec.weight, spec.italic ? TRUE : FALSE,
-                                  FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  CLEARTYPE_QUALITY, DEFAULT_PITCH, spec.face.c_str()));
+    UniqueFont font(::CreateFontW(wanted.height, 0, 0, 0, wanted.weight,
+                                  wanted.italic ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                  DEFAULT_PITCH, wanted.face.c_str()));
     if (!font) {
         return nullptr;
     }
     auto shared = std::make_shared<const SharedFontObject>(std::move(font));
     std::erase_if(cache.entries, [](const auto& entry) { return entry.second.expired(); });
-    cache.entries[spec] = shared;
+    cache.entries[wanted] = shared;
     return shared;
 }
 

@@ -33,6 +33,6 @@ private:
 using SharedFont = std::shared_ptr<const SharedFontObject>;
 
 // A TrueType font in ClearType quality; null when the platform cannot make it.
-SharedFont AcquireFont(const FontSpec& spec);
+SharedFont AcquireFont(const FontSpec& wanted);
 
 }  // namespace tockly
