@@ -1,5 +1,6 @@
 #include "tasks/store_codec.h"
 
+#include <bit>
 #include <cstring>
 #include <string_view>
 
@@ -87,10 +88,15 @@ public:
         const std::u16string_view stored =
             text.empty() ? std::u16string_view(&kEmptyStringStandIn, 1) : text;
         PutInt32(static_cast<std::int32_t>(stored.size()));
-        for (char16_t unit : stored) {
-            out_[0] = static_cast<std::uint8_t>(unit);
-            out_[1] = static_cast<std::uint8_t>(unit >> 8);
-            out_ += 2;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(out_, stored.data(), 2 * stored.size());
+            out_ += 2 * stored.size();
+        } else {
+            for (char16_t unit : stored) {
+                out_[0] = static_cast<std::uint8_t>(unit);
+                out_[1] = static_cast<std::uint8_t>(unit >> 8);
+                out_ += 2;
+            }
         }
     }
     void Int(std::string_view, std::int32_t value) { PutInt32(value); }
@@ -200,8 +206,12 @@ public:
         }
         const std::uint8_t* in = bytes_.data() + offset_;
         text.resize(length);
-        for (std::size_t i = 0; i < length; ++i) {
-            text[i] = static_cast<char16_t>(in[2 * i] | (in[2 * i + 1] << 8));
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(text.data(), in, 2 * length);
+        } else {
+            for (std::size_t i = 0; i < length; ++i) {
+                text[i] = static_cast<char16_t>(in[2 * i] | (in[2 * i + 1] << 8));
+            }
         }
         offset_ += 2 * length;
     }
