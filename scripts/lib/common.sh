@@ -7,6 +7,8 @@ TOCKLY_BUILD=${TOCKLY_BUILD:-$TOCKLY_ROOT/build}
 # Wine needs absolute paths; a relative one counts from the repository.
 case "$TOCKLY_BUILD" in /*) ;; *) TOCKLY_BUILD="$TOCKLY_ROOT/$TOCKLY_BUILD" ;; esac
 export CCACHE_DIR=${CCACHE_DIR:-$TOCKLY_CACHE/ccache}
+# Paths relative to the repository, so that every clone shares the cached objects.
+export CCACHE_BASEDIR=$TOCKLY_ROOT CCACHE_NOHASHDIR=1
 
 say() { printf '== %s\n' "$*" >&2; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
