@@ -1,4 +1,4 @@
-#include "inspect/json_writer.h"
+#include "datafiles/json_writer.h"
 
 #include <cstdio>
 

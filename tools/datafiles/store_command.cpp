@@ -11,9 +11,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "inspect/commands.h"
-#include "inspect/file_io.h"
-#include "inspect/json_writer.h"
+#include "datafiles/commands.h"
+#include "datafiles/file_io.h"
+#include "datafiles/json_writer.h"
 #include "platform/clock.h"
 #include "tasks/load_rules.h"
 #include "tasks/store_codec.h"

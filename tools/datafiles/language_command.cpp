@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "inspect/commands.h"
-#include "inspect/file_io.h"
-#include "inspect/json_writer.h"
+#include "datafiles/commands.h"
+#include "datafiles/file_io.h"
+#include "datafiles/json_writer.h"
 #include "shell/language_file.h"
 #include "shell/language_texts.h"
 #include "support/utf16.h"

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "inspect/commands.h"
-#include "inspect/file_io.h"
-#include "inspect/json_writer.h"
+#include "datafiles/commands.h"
+#include "datafiles/file_io.h"
+#include "datafiles/json_writer.h"
 #include "shell/settings_file.h"
 #include "support/utf16.h"
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # tockly-inspect language FILE as support people use it: the real program on real files.
-# usage: language_inspect_test.sh INSPECT LANGUAGE_FOLDER
+# usage: language_command_test.sh INSPECT LANGUAGE_FOLDER
 set -euo pipefail
 inspect=$1
 shipped=$2

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "inspect/commands.h"
+#include "datafiles/commands.h"
 
 namespace {
 
