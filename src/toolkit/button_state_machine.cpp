@@ -9,12 +9,8 @@ MouseState ButtonStateMachine::RestingState() const noexcept {
 
 ControlEffects ButtonStateMachine::MouseMove(bool inside, bool leftHeld) {
     ControlEffects effects;
-    if (!enabled_) {
+    if (!BeginMove(inside, effects)) {
         return effects;
-    }
-    if (inside && !tracking_) {
-        tracking_ = true;
-        effects.startTracking = true;
     }
     MouseState next = state_;
     if (state_ == MouseState::Pressed && !inside && !checked_) {
@@ -36,7 +32,7 @@ ControlEffects ButtonStateMachine::MouseMove(bool inside, bool leftHeld) {
 
 ControlEffects ButtonStateMachine::LeftDown() {
     ControlEffects effects;
-    if (!enabled_) {
+    if (!enabled()) {
         return effects;
     }
     if (toggle_) {
@@ -58,7 +54,7 @@ ControlEffects ButtonStateMachine::LeftDown() {
 
 ControlEffects ButtonStateMachine::LeftUp(bool inside) {
     ControlEffects effects;
-    if (!enabled_ || !armed_) {
+    if (!enabled() || !armed_) {
         return effects;
     }
     armed_ = false;
@@ -74,8 +70,7 @@ ControlEffects ButtonStateMachine::LeftUp(bool inside) {
 
 ControlEffects ButtonStateMachine::MouseLeave(bool leftHeld) {
     ControlEffects effects;
-    tracking_ = false;  // the request is used up even while disabled
-    if (!enabled_) {
+    if (!EndTracking()) {
         return effects;
     }
     if (state_ == MouseState::Hovered || (state_ == MouseState::Pressed && leftHeld && !checked_)) {
@@ -101,12 +96,7 @@ ControlEffects ButtonStateMachine::CaptureLost() {
 
 ControlEffects ButtonStateMachine::SetEnabled(bool enabled) {
     ControlEffects effects;
-    if (enabled_ == enabled) {
-        return effects;
-    }
-    enabled_ = enabled;
-    effects.repaint = true;
-    if (!enabled) {
+    if (ChangeEnabled(enabled, effects) && !enabled) {
         effects.releaseCapture = armed_;
         armed_ = false;
         state_ = RestingState();

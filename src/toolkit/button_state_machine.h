@@ -13,13 +13,11 @@ struct ButtonFlags {
     bool pressOnReEntry = true;           // moving back in with the button held shows it pressed
 };
 
-class ButtonStateMachine {
+class ButtonStateMachine : public MouseStateMachineBase {
 public:
     MouseState state() const noexcept { return state_; }
     bool checked() const noexcept { return checked_; }
     bool toggle() const noexcept { return toggle_; }
-    bool enabled() const noexcept { return enabled_; }
-    bool tracking() const noexcept { return tracking_; }
     // A press began on this button and its button-up has not come yet.
     bool armed() const noexcept { return armed_; }
     ButtonFlags& flags() noexcept { return flags_; }
@@ -43,8 +41,6 @@ private:
     ButtonFlags flags_;
     bool toggle_ = false;
     bool checked_ = false;
-    bool enabled_ = true;
-    bool tracking_ = false;
     bool armed_ = false;
 };
 

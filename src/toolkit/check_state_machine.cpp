@@ -4,12 +4,8 @@ namespace tockly {
 
 ControlEffects CheckStateMachine::MouseMove(bool inside) {
     ControlEffects effects;
-    if (!enabled_) {
+    if (!BeginMove(inside, effects)) {
         return effects;
-    }
-    if (inside && !tracking_) {
-        tracking_ = true;
-        effects.startTracking = true;
     }
     effects.repaint = hovered_ != inside;
     hovered_ = inside;
@@ -18,7 +14,7 @@ ControlEffects CheckStateMachine::MouseMove(bool inside) {
 
 ControlEffects CheckStateMachine::LeftDown() {
     ControlEffects effects;
-    if (!enabled_) {
+    if (!enabled()) {
         return effects;
     }
     checked_ = kind_ == CheckKind::RadioButton ? true : !checked_;
@@ -33,7 +29,7 @@ ControlEffects CheckStateMachine::LeftDown() {
 
 ControlEffects CheckStateMachine::LeftUp(bool inside) {
     ControlEffects effects;
-    if (!enabled_ || !armed_) {
+    if (!enabled() || !armed_) {
         return effects;
     }
     armed_ = false;
@@ -45,8 +41,7 @@ ControlEffects CheckStateMachine::LeftUp(bool inside) {
 
 ControlEffects CheckStateMachine::MouseLeave() {
     ControlEffects effects;
-    tracking_ = false;
-    if (!enabled_) {
+    if (!EndTracking()) {
         return effects;
     }
     effects.repaint = hovered_;
@@ -61,12 +56,7 @@ ControlEffects CheckStateMachine::CaptureLost() {
 
 ControlEffects CheckStateMachine::SetEnabled(bool enabled) {
     ControlEffects effects;
-    if (enabled_ == enabled) {
-        return effects;
-    }
-    enabled_ = enabled;
-    effects.repaint = true;
-    if (!enabled) {
+    if (ChangeEnabled(enabled, effects) && !enabled) {
         effects.releaseCapture = armed_;
         armed_ = false;
         hovered_ = false;

@@ -10,15 +10,13 @@ enum class CheckKind {
     RadioButton,  // a click checks; the owner unchecks the others of the group
 };
 
-class CheckStateMachine {
+class CheckStateMachine : public MouseStateMachineBase {
 public:
     explicit CheckStateMachine(CheckKind kind) noexcept : kind_(kind) {}
 
     CheckKind kind() const noexcept { return kind_; }
     bool checked() const noexcept { return checked_; }
     bool hovered() const noexcept { return hovered_; }
-    bool enabled() const noexcept { return enabled_; }
-    bool tracking() const noexcept { return tracking_; }
 
     ControlEffects MouseMove(bool inside);
     ControlEffects LeftDown();  // a double click is a second button-down
@@ -33,8 +31,6 @@ private:
     CheckKind kind_;
     bool checked_ = false;
     bool hovered_ = false;
-    bool enabled_ = true;
-    bool tracking_ = false;
     bool armed_ = false;
 };
 

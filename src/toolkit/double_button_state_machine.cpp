@@ -14,12 +14,8 @@ MouseState DoubleButtonStateMachine::StateOf(ButtonHalf half) const noexcept {
 
 ControlEffects DoubleButtonStateMachine::MouseMove(ButtonHalf under, bool inside) {
     ControlEffects effects;
-    if (!enabled_) {
+    if (!BeginMove(inside, effects)) {
         return effects;
-    }
-    if (inside && !tracking_) {
-        tracking_ = true;
-        effects.startTracking = true;
     }
     const bool shown = pressed_ != ButtonHalf::None && under == pressed_;
     effects.repaint = hovered_ != under || pressShown_ != shown;
@@ -30,7 +26,7 @@ ControlEffects DoubleButtonStateMachine::MouseMove(ButtonHalf under, bool inside
 
 ControlEffects DoubleButtonStateMachine::LeftDown(ButtonHalf under) {
     ControlEffects effects;
-    if (!enabled_ || under == ButtonHalf::None) {
+    if (!enabled() || under == ButtonHalf::None) {
         return effects;
     }
     pressed_ = under;
@@ -43,7 +39,7 @@ ControlEffects DoubleButtonStateMachine::LeftDown(ButtonHalf under) {
 
 ControlEffects DoubleButtonStateMachine::LeftUp(ButtonHalf under) {
     ControlEffects effects;
-    if (!enabled_ || pressed_ == ButtonHalf::None) {
+    if (!enabled() || pressed_ == ButtonHalf::None) {
         return effects;
     }
     effects.releaseCapture = true;
@@ -61,8 +57,7 @@ ControlEffects DoubleButtonStateMachine::LeftUp(ButtonHalf under) {
 
 ControlEffects DoubleButtonStateMachine::MouseLeave() {
     ControlEffects effects;
-    tracking_ = false;
-    if (!enabled_) {
+    if (!EndTracking()) {
         return effects;
     }
     effects.repaint = hovered_ != ButtonHalf::None;
@@ -83,12 +78,7 @@ ControlEffects DoubleButtonStateMachine::CaptureLost() {
 
 ControlEffects DoubleButtonStateMachine::SetEnabled(bool enabled) {
     ControlEffects effects;
-    if (enabled_ == enabled) {
-        return effects;
-    }
-    enabled_ = enabled;
-    effects.repaint = true;
-    if (!enabled) {
+    if (ChangeEnabled(enabled, effects) && !enabled) {
         effects.releaseCapture = pressed_ != ButtonHalf::None;
         pressed_ = ButtonHalf::None;
         pressShown_ = false;

@@ -8,15 +8,13 @@ namespace tockly {
 
 enum class ButtonHalf { None = -1, Left = 0, Right = 1 };
 
-class DoubleButtonStateMachine {
+class DoubleButtonStateMachine : public MouseStateMachineBase {
 public:
     MouseState StateOf(ButtonHalf half) const noexcept;
     ButtonHalf selected() const noexcept { return selected_; }
     // The half whose click was notified last.
     ButtonHalf clicked() const noexcept { return clicked_; }
     bool checked() const noexcept { return checked_; }
-    bool enabled() const noexcept { return enabled_; }
-    bool tracking() const noexcept { return tracking_; }
 
     // `under` is the half under the cursor (None on the line between them or outside).
     ControlEffects MouseMove(ButtonHalf under, bool inside);
@@ -37,8 +35,6 @@ private:
     ButtonHalf selected_ = ButtonHalf::None;
     ButtonHalf clicked_ = ButtonHalf::None;
     bool checked_ = false;
-    bool enabled_ = true;
-    bool tracking_ = false;
 };
 
 }  // namespace tockly
