@@ -18,13 +18,7 @@ bool LeftHeldNow() noexcept {
 }  // namespace
 
 bfButton::bfButton(HWND parent, WORD id, int width, ButtonStyle style)
-    : CaptionedControl(parent, id, WS_CHILD, kTextOnPlate), style_(style) {
-    messages().Set(WM_MOUSEMOVE, this, &bfButton::OnMouseMove);
-    messages().Set(WM_LBUTTONDOWN, this, &bfButton::OnLeftDown);
-    messages().Set(WM_LBUTTONDBLCLK, this, &bfButton::OnLeftDown);
-    messages().Set(WM_LBUTTONUP, this, &bfButton::OnLeftUp);
-    messages().Set(WM_MOUSELEAVE, this, &bfButton::OnMouseLeave);
-    messages().Set(WM_CAPTURECHANGED, this, &bfButton::OnCaptureChanged);
+    : PressableControl(parent, id, WS_CHILD, kTextOnPlate), style_(style) {
     LoadSkin();
     Resize(width, metrics_.height);
 }
@@ -149,33 +143,20 @@ void bfButton::SetToggleButton(bool toggle) {
     Apply(machine_.SetToggle(toggle));
 }
 
-void bfButton::Apply(const ControlEffects& effects) {
-    StoreChecked(machine_.checked());
-    ApplyEffects(effects);
-}
-
-void bfButton::OnMouseMove(const MouseInput& mouse) {
-    Apply(machine_.MouseMove(PointInside(mouse), mouse.leftHeld()));
-}
-
-void bfButton::OnLeftDown(const MouseInput&) {
-    Apply(machine_.LeftDown());
-}
-
-void bfButton::OnLeftUp(const MouseInput& mouse) {
-    Apply(machine_.LeftUp(PointInside(mouse)));
-}
-
-void bfButton::OnMouseLeave() {
-    ForgetMouseTracking();
-    Apply(machine_.MouseLeave(LeftHeldNow()));
-}
-
-LRESULT bfButton::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(lParam) != window()) {
-        Apply(machine_.CaptureLost());
+ControlEffects bfButton::TakeMouse(MouseEvent event, const MouseInput& mouse) {
+    switch (event) {
+        case MouseEvent::Move:
+            return machine_.MouseMove(PointInside(mouse), mouse.leftHeld());
+        case MouseEvent::LeftDown:
+            return machine_.LeftDown();
+        case MouseEvent::LeftUp:
+            return machine_.LeftUp(PointInside(mouse));
+        case MouseEvent::Leave:
+            return machine_.MouseLeave(LeftHeldNow());
+        case MouseEvent::CaptureLost:
+            return machine_.CaptureLost();
     }
-    return 0;
+    return {};
 }
 
 const SkinBitmap* bfButton::Bitmap(ButtonBitmap which) const noexcept {

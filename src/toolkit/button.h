@@ -10,12 +10,12 @@
 
 #include "toolkit/button_skin_files.h"
 #include "toolkit/button_state_machine.h"
-#include "toolkit/captioned_control.h"
+#include "toolkit/pressable_control.h"
 #include "toolkit/skin_names.h"
 
 namespace tockly {
 
-class bfButton : public CaptionedControl {
+class bfButton : public PressableControl {
 public:
     bfButton(HWND parent, WORD id, int width, ButtonStyle style = ButtonStyle::Normal);
 
@@ -54,15 +54,10 @@ public:
 
 protected:
     void PaintContent(const PaintContext& paint) override;
+    ControlEffects TakeMouse(MouseEvent event, const MouseInput& mouse) override;
+    bool LogicChecked() const noexcept override { return machine_.checked(); }
 
 private:
-    void OnMouseMove(const MouseInput& mouse);
-    void OnLeftDown(const MouseInput& mouse);
-    void OnLeftUp(const MouseInput& mouse);
-    void OnMouseLeave();
-    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    void Apply(const ControlEffects& effects);
-
     void LoadSkin();
     void LoadIcons();
     const SkinBitmap* Bitmap(ButtonBitmap which) const noexcept;

@@ -8,7 +8,7 @@ bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height)
     : bfCheckBox(parent, id, width, height, CheckKind::CheckBox) {}
 
 bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height, CheckKind kind)
-    : CaptionedControl(parent, id, WS_CHILD),
+    : PressableControl(parent, id, WS_CHILD),
       machine_(kind),
       boxSize_(kind == CheckKind::RadioButton ? skin::kRadioButtonSize : skin::kCheckBoxSize) {
     const CheckSkinNames& names = kind == CheckKind::RadioButton ? kRadioButtonSkin : kCheckBoxSkin;
@@ -18,13 +18,6 @@ bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height, CheckKind ki
     hoveredChecked_ = LoadSkinResource(names.hoveredChecked);
     SetToggle(true);
     SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
-
-    messages().Set(WM_MOUSEMOVE, this, &bfCheckBox::OnMouseMove);
-    messages().Set(WM_LBUTTONDOWN, this, &bfCheckBox::OnLeftDown);
-    messages().Set(WM_LBUTTONDBLCLK, this, &bfCheckBox::OnLeftDown);
-    messages().Set(WM_LBUTTONUP, this, &bfCheckBox::OnLeftUp);
-    messages().Set(WM_MOUSELEAVE, this, &bfCheckBox::OnMouseLeave);
-    messages().Set(WM_CAPTURECHANGED, this, &bfCheckBox::OnCaptureChanged);
     Resize(width, height);
 }
 
@@ -44,33 +37,20 @@ void bfCheckBox::SetEnabled(bool enabled) {
     Apply(machine_.SetEnabled(enabled));
 }
 
-void bfCheckBox::Apply(const ControlEffects& effects) {
-    StoreChecked(machine_.checked());
-    ApplyEffects(effects);
-}
-
-void bfCheckBox::OnMouseMove(const MouseInput& mouse) {
-    Apply(machine_.MouseMove(PointInside(mouse)));
-}
-
-void bfCheckBox::OnLeftDown(const MouseInput&) {
-    Apply(machine_.LeftDown());
-}
-
-void bfCheckBox::OnLeftUp(const MouseInput& mouse) {
-    Apply(machine_.LeftUp(PointInside(mouse)));
-}
-
-void bfCheckBox::OnMouseLeave() {
-    ForgetMouseTracking();
-    Apply(machine_.MouseLeave());
-}
-
-LRESULT bfCheckBox::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(lParam) != window()) {
-        Apply(machine_.CaptureLost());
+ControlEffects bfCheckBox::TakeMouse(MouseEvent event, const MouseInput& mouse) {
+    switch (event) {
+        case MouseEvent::Move:
+            return machine_.MouseMove(PointInside(mouse));
+        case MouseEvent::LeftDown:
+            return machine_.LeftDown();
+        case MouseEvent::LeftUp:
+            return machine_.LeftUp(PointInside(mouse));
+        case MouseEvent::Leave:
+            return machine_.MouseLeave();
+        case MouseEvent::CaptureLost:
+            return machine_.CaptureLost();
     }
-    return 0;
+    return {};
 }
 
 void bfCheckBox::PaintContent(const PaintContext& paint) {

@@ -6,13 +6,13 @@
 
 #include <windows.h>
 
-#include "toolkit/captioned_control.h"
 #include "toolkit/check_state_machine.h"
+#include "toolkit/pressable_control.h"
 #include "toolkit/skin_names.h"
 
 namespace tockly {
 
-class bfCheckBox : public CaptionedControl {
+class bfCheckBox : public PressableControl {
 public:
     bfCheckBox(HWND parent, WORD id, int width = 0, int height = 0);
 
@@ -27,15 +27,10 @@ public:
 protected:
     bfCheckBox(HWND parent, WORD id, int width, int height, CheckKind kind);
     void PaintContent(const PaintContext& paint) override;
+    ControlEffects TakeMouse(MouseEvent event, const MouseInput& mouse) override;
+    bool LogicChecked() const noexcept override { return machine_.checked(); }
 
 private:
-    void OnMouseMove(const MouseInput& mouse);
-    void OnLeftDown(const MouseInput& mouse);
-    void OnLeftUp(const MouseInput& mouse);
-    void OnMouseLeave();
-    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    void Apply(const ControlEffects& effects);
-
     CheckStateMachine machine_;
     int boxSize_;
     SharedBitmap unchecked_;

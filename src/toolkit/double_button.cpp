@@ -6,7 +6,7 @@
 namespace tockly {
 
 bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
-    : CaptionedControl(parent, id, WS_CHILD, kTextOnPlate),
+    : PressableControl(parent, id, WS_CHILD, kTextOnPlate),
       geometry_(halfWidth, halfWidth, skin::kDoubleButton.pieceWidth) {
     normalLeft_ = LoadSkinResource(kDoubleButtonNormal.left);
     normalCentre_ = LoadSkinResource(kDoubleButtonNormal.centre);
@@ -15,13 +15,6 @@ bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
     pressedCentre_ = LoadSkinResource(kDoubleButtonPressed.centre);
     pressedRight_ = LoadSkinResource(kDoubleButtonPressed.right);
     line_ = LoadSkinResource(kDoubleButtonLine);
-
-    messages().Set(WM_MOUSEMOVE, this, &bfDoubleButton::OnMouseMove);
-    messages().Set(WM_LBUTTONDOWN, this, &bfDoubleButton::OnLeftDown);
-    messages().Set(WM_LBUTTONDBLCLK, this, &bfDoubleButton::OnLeftDown);
-    messages().Set(WM_LBUTTONUP, this, &bfDoubleButton::OnLeftUp);
-    messages().Set(WM_MOUSELEAVE, this, &bfDoubleButton::OnMouseLeave);
-    messages().Set(WM_CAPTURECHANGED, this, &bfDoubleButton::OnCaptureChanged);
     Resize(geometry_.totalWidth(), skin::kDoubleButton.height);
 }
 
@@ -57,7 +50,6 @@ void bfDoubleButton::Select(ButtonHalf half) {
 }
 
 void bfDoubleButton::SetChecked(bool checked) {
-    StoreChecked(checked);
     Apply(machine_.SetChecked(checked));
 }
 
@@ -66,36 +58,24 @@ void bfDoubleButton::SetEnabled(bool enabled) {
     Apply(machine_.SetEnabled(enabled));
 }
 
-void bfDoubleButton::Apply(const ControlEffects& effects) {
-    ApplyEffects(effects);
-}
-
 ButtonHalf bfDoubleButton::HalfUnder(const MouseInput& mouse) const noexcept {
     return PointInside(mouse) ? geometry_.HalfAt(mouse.x) : ButtonHalf::None;
 }
 
-void bfDoubleButton::OnMouseMove(const MouseInput& mouse) {
-    Apply(machine_.MouseMove(HalfUnder(mouse), PointInside(mouse)));
-}
-
-void bfDoubleButton::OnLeftDown(const MouseInput& mouse) {
-    Apply(machine_.LeftDown(HalfUnder(mouse)));
-}
-
-void bfDoubleButton::OnLeftUp(const MouseInput& mouse) {
-    Apply(machine_.LeftUp(HalfUnder(mouse)));
-}
-
-void bfDoubleButton::OnMouseLeave() {
-    ForgetMouseTracking();
-    Apply(machine_.MouseLeave());
-}
-
-LRESULT bfDoubleButton::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(lParam) != window()) {
-        Apply(machine_.CaptureLost());
+ControlEffects bfDoubleButton::TakeMouse(MouseEvent event, const MouseInput& mouse) {
+    switch (event) {
+        case MouseEvent::Move:
+            return machine_.MouseMove(HalfUnder(mouse), PointInside(mouse));
+        case MouseEvent::LeftDown:
+            return machine_.LeftDown(HalfUnder(mouse));
+        case MouseEvent::LeftUp:
+            return machine_.LeftUp(HalfUnder(mouse));
+        case MouseEvent::Leave:
+            return machine_.MouseLeave();
+        case MouseEvent::CaptureLost:
+            return machine_.CaptureLost();
     }
-    return 0;
+    return {};
 }
 
 void bfDoubleButton::PaintHalf(const PaintContext& paint, ButtonHalf half) {

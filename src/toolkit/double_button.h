@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/captioned_control.h"
 #include "toolkit/control_geometry.h"
 #include "toolkit/double_button_state_machine.h"
+#include "toolkit/pressable_control.h"
 
 namespace tockly {
 
-class bfDoubleButton : public CaptionedControl {
+class bfDoubleButton : public PressableControl {
 public:
     // Both halves `halfWidth` wide.
     bfDoubleButton(HWND parent, WORD id, int halfWidth);
@@ -39,14 +39,10 @@ public:
 
 protected:
     void PaintContent(const PaintContext& paint) override;
+    ControlEffects TakeMouse(MouseEvent event, const MouseInput& mouse) override;
+    bool LogicChecked() const noexcept override { return machine_.checked(); }
 
 private:
-    void OnMouseMove(const MouseInput& mouse);
-    void OnLeftDown(const MouseInput& mouse);
-    void OnLeftUp(const MouseInput& mouse);
-    void OnMouseLeave();
-    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    void Apply(const ControlEffects& effects);
     ButtonHalf HalfUnder(const MouseInput& mouse) const noexcept;
     void PaintHalf(const PaintContext& paint, ButtonHalf half);
 

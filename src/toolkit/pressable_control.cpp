@@ -1,0 +1,37 @@
+#include "toolkit/pressable_control.h"
+
+namespace tockly {
+
+PressableControl::PressableControl(HWND parent, WORD id, DWORD style, TextColors colors)
+    : CaptionedControl(parent, id, style, colors) {
+    const auto mouse = [this](MouseEvent event) {
+        return [this, event](UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            Apply(TakeMouse(event, MouseInput::From(wParam, lParam)));
+            return 0;
+        };
+    };
+    messages().Set(WM_MOUSEMOVE, mouse(MouseEvent::Move));
+    messages().Set(WM_LBUTTONDOWN, mouse(MouseEvent::LeftDown));
+    messages().Set(WM_LBUTTONDBLCLK, mouse(MouseEvent::LeftDown));
+    messages().Set(WM_LBUTTONUP, mouse(MouseEvent::LeftUp));
+    messages().Set(WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
+        ForgetMouseTracking();
+        Apply(TakeMouse(MouseEvent::Leave, {}));
+        return 0;
+    });
+    messages().Set(WM_CAPTURECHANGED, [this](UINT, WPARAM, LPARAM lParam) -> LRESULT {
+        // Another window took the mouse (a menu, a dialog): a press in progress ends without a
+        // click. The control's own SetCapture sends this message too.
+        if (reinterpret_cast<HWND>(lParam) != window()) {
+            Apply(TakeMouse(MouseEvent::CaptureLost, {}));
+        }
+        return 0;
+    });
+}
+
+void PressableControl::Apply(const ControlEffects& effects) {
+    StoreChecked(LogicChecked());
+    ApplyEffects(effects);
+}
+
+}  // namespace tockly
