@@ -223,8 +223,8 @@ void bfAbstractControl::ApplyEffects(const ControlEffects& effects) {
     if (effects.capture) {
         ::SetCapture(window_);
     }
-    if (effects.releaseCapture && ::GetCapture() == window_) {
-        ::ReleaseCapture();
+    if (effects.releaseCapture) {
+        ReleaseMouse();
     }
     if (effects.takeFocus) {
         ::SetFocus(window_);
@@ -234,6 +234,12 @@ void bfAbstractControl::ApplyEffects(const ControlEffects& effects) {
     }
     if (effects.notify) {
         NotifyCommand();
+    }
+}
+
+void bfAbstractControl::ReleaseMouse() const {
+    if (::GetCapture() == window_) {
+        ::ReleaseCapture();
     }
 }
 

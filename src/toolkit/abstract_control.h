@@ -112,6 +112,11 @@ protected:
     bool PointInside(const MouseInput& mouse) const noexcept;
     // WM_MOUSELEAVE: the TME_LEAVE request is used up.
     void ForgetMouseTracking() noexcept { mouseTracked_ = false; }
+    // Lets the mouse go when this control holds it (and only then: another window's capture stays).
+    void ReleaseMouse() const;
+    // WM_SETFOCUS and WM_KILLFOCUS: the focused flag and a repaint. Controls that do more on a
+    // focus change map the messages to their own handler and call this first.
+    LRESULT OnFocus(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     friend class WindowRouter<bfAbstractControl>;
@@ -123,7 +128,6 @@ private:
     void PaintInto(HDC target);
     LRESULT OnPaint(UINT, WPARAM, LPARAM);
     LRESULT OnPrintClient(UINT, WPARAM, LPARAM);
-    LRESULT OnFocus(UINT, WPARAM, LPARAM);
     LRESULT OnSyncCaption(UINT, WPARAM, LPARAM);
 
     HWND window_ = nullptr;

@@ -23,7 +23,6 @@ bfComboBox::bfComboBox(HWND parent, WORD id)
     SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     SetTextColors(TextFieldControl::kFieldTextColor, TextFieldControl::kFieldDisabledTextColor);
     list_ = std::make_unique<bfComboBoxList>(*this, parent);
-    baseKillFocus_ = *messages().Find(WM_KILLFOCUS);
     messages().Set(WM_KILLFOCUS, this, &bfComboBox::OnKillFocus);
     messages().Set(WM_KEYDOWN, this, &bfComboBox::OnKeyDown);
     messages().Set(WM_SYSKEYDOWN, this, &bfComboBox::OnSysKeyDown);
@@ -213,7 +212,7 @@ LRESULT bfComboBox::OnWheel(UINT, WPARAM wParam, LPARAM) {
 
 LRESULT bfComboBox::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
     list_->Close();
-    return baseKillFocus_(message, wParam, lParam);
+    return OnFocus(message, wParam, lParam);
 }
 
 void bfComboBox::OnMouseMove(const MouseInput& mouse) {
@@ -263,9 +262,7 @@ void bfComboBox::OnButtonUp(const MouseInput& mouse) {
         }
         return;
     }
-    if (::GetCapture() == window()) {
-        ::ReleaseCapture();
-    }
+    ReleaseMouse();
     state_ = PointInside(mouse) ? MouseState::Hovered : MouseState::Normal;
     Repaint();
 }

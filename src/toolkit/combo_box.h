@@ -64,7 +64,6 @@ private:
     void OnMouseLeave();
 
     std::unique_ptr<bfComboBoxList> list_;
-    MessageMap::Handler baseKillFocus_;
     MouseState state_ = MouseState::Normal;
     SharedBitmap plate_[3];
     SharedBitmap platePressed_[3];

@@ -46,7 +46,6 @@ bfTextBox::bfTextBox(HWND parent, WORD id, int width, int height)
     menu_.reset(
         ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
 
-    baseSetFocus_ = *messages().Find(WM_SETFOCUS);
     messages().Set(WM_SETFOCUS, this, &bfTextBox::OnSetFocus);
     messages().Set(WM_COMMAND, this, &bfTextBox::OnCommand);
     messages().Set(WM_NOTIFY, this, &bfTextBox::OnNotify);
@@ -192,7 +191,7 @@ LRESULT bfTextBox::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
 }
 
 LRESULT bfTextBox::OnSetFocus(UINT message, WPARAM wParam, LPARAM lParam) {
-    baseSetFocus_(message, wParam, lParam);
+    OnFocus(message, wParam, lParam);
     ::SetFocus(richEdit_);  // the box's focus is its rich edit's
     return 0;
 }

@@ -50,7 +50,6 @@ private:
     HWND richEdit_ = nullptr;  // a child: it goes with the control's window
     SharedFont font_;
     UniqueMenu menu_;
-    MessageMap::Handler baseSetFocus_;
     bool editFocused_ = false;
     bool settingText_ = false;
     bool swallowTabCharacter_ = false;

@@ -8,7 +8,6 @@ bfVScrollBar::bfVScrollBar(HWND parent, WORD id, int height)
     : bfAbstractControl(parent, id, WS_CHILD),
       model_(skin::kVScrollBar.arrowHeight),
       skin_(VScrollSkin::BuiltIn()) {
-    baseKillFocus_ = *messages().Find(WM_KILLFOCUS);
     messages().Set(WM_KILLFOCUS, this, &bfVScrollBar::OnKillFocus);
     messages().Set(WM_KEYDOWN, this, &bfVScrollBar::OnKeyDown);
     messages().Set(WM_TIMER, this, &bfVScrollBar::OnTimer);
@@ -128,7 +127,7 @@ LRESULT bfVScrollBar::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
         // The focus left the program's windows: the list window owning the bar hears of it.
         ::SendMessageW(parent(), WM_KILLFOCUS, 0, 0);
     }
-    return baseKillFocus_(message, wParam, lParam);
+    return OnFocus(message, wParam, lParam);
 }
 
 LRESULT bfVScrollBar::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
@@ -208,9 +207,7 @@ void bfVScrollBar::OnMouseMove(const MouseInput& mouse) {
 void bfVScrollBar::OnButtonUp(const MouseInput&) {
     const bool pressed = press_ != ScrollPress::None;
     EndPress();
-    if (::GetCapture() == window()) {
-        ::ReleaseCapture();
-    }
+    ReleaseMouse();
     Repaint();
     if (pressed) {
         NotifyPosition();

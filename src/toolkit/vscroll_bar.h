@@ -59,7 +59,6 @@ private:
 
     VScrollModel model_;
     VScrollSkin skin_;
-    MessageMap::Handler baseKillFocus_;
     ScrollPress press_ = ScrollPress::None;
     UINT_PTR runningTimer_ = 0;
     int pressY_ = 0;
