@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "support/wide_text.h"
-#include "toolkit/focus_navigation.h"
 #include "toolkit/skin_metrics.h"
-#include "toolkit/win32_edit_keys.h"
 
 namespace tockly {
 
@@ -19,22 +17,14 @@ bfSpinBox::bfSpinBox(HWND parent, WORD id, int width)
       downPressed_(LoadSkinResource(L"SpinBox_Clicked_Down")),
       centreLine_(LoadSkinResource(L"SpinBox_Center_Line")),
       horizontalLine_(LoadSkinResource(L"SpinBox_Horizontal_Line")) {
-    baseFocusHandler_ = *messages().Find(WM_SETFOCUS);
     messages().Set(WM_SETFOCUS, this, &bfSpinBox::OnFocusChange);
     messages().Set(WM_KILLFOCUS, this, &bfSpinBox::OnFocusChange);
-    messages().Set(WM_KEYDOWN, this, &bfSpinBox::OnKeyDown);
-    messages().Set(WM_CHAR, this, &bfSpinBox::OnChar);
     messages().Set(WM_TIMER, this, &bfSpinBox::OnTimer);
     messages().Set(WM_MOUSEWHEEL, this, &bfSpinBox::OnWheel);
-    messages().Set(WM_CONTEXTMENU, this, &bfSpinBox::OnContextMenu);
     messages().Set(WM_LBUTTONDOWN, this, &bfSpinBox::OnButtonDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfSpinBox::OnButtonDown);
     messages().Set(WM_MOUSEMOVE, this, &bfSpinBox::OnMouseMove);
     messages().Set(WM_LBUTTONUP, this, &bfSpinBox::OnButtonUp);
-    messages().Set(WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
-        ForgetMouseTracking();
-        return 0;
-    });
     SyncWindowText();
     Resize(width, skin::kSpinBox.height);
 }
@@ -111,25 +101,14 @@ void bfSpinBox::Report(const SpinOutcome& outcome) {
     }
 }
 
-LRESULT bfSpinBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
-    if (!enabled() || MoveFocusOnTab(window(), key)) {
-        return 0;
-    }
-    const SpinOutcome outcome =
-        model_.HandleKey(TranslateVirtualKey(key), KeyDownModifiers(lParam), clipboard());
-    if (!outcome.handled) {
-        return ::DefWindowProcW(window(), message, key, lParam);
-    }
+bool bfSpinBox::TakeKey(EditKey key, KeyModifiers modifiers) {
+    const SpinOutcome outcome = model_.HandleKey(key, modifiers, clipboard());
     Report(outcome);
-    return 0;
+    return outcome.handled;
 }
 
-LRESULT bfSpinBox::OnChar(UINT, WPARAM wParam, LPARAM) {
-    const auto c = static_cast<char16_t>(wParam);
-    if (enabled() && c >= 0x20) {
-        Report(model_.TypeCharacter(c));
-    }
-    return 0;
+void bfSpinBox::TakeCharacter(char16_t c) {
+    Report(model_.TypeCharacter(c));
 }
 
 LRESULT bfSpinBox::OnTimer(UINT, WPARAM timer, LPARAM) {
@@ -160,7 +139,7 @@ LRESULT bfSpinBox::OnWheel(UINT, WPARAM wParam, LPARAM) {
 }
 
 LRESULT bfSpinBox::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
-    baseFocusHandler_(message, wParam, lParam);
+    OnFocus(message, wParam, lParam);
     if (message == WM_SETFOCUS) {
         if (model_.editable()) {
             model_.editor().SelectAll();
@@ -174,13 +153,6 @@ LRESULT bfSpinBox::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
     model_.CommitText();
     SyncWindowText();
     UpdateView();
-    return 0;
-}
-
-LRESULT bfSpinBox::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
-    if (enabled() && model_.editable()) {
-        ShowEditMenu(lParam);
-    }
     return 0;
 }
 
@@ -243,9 +215,7 @@ void bfSpinBox::OnMouseMove(const MouseInput& mouse) {
 }
 
 void bfSpinBox::OnButtonUp(const MouseInput&) {
-    if (::GetCapture() == window()) {
-        ::ReleaseCapture();
-    }
+    ReleaseMouse();
     ReleaseArrow();
 }
 

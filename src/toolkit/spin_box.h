@@ -38,15 +38,14 @@ protected:
     TextEditModel& editor() override { return model_.editor(); }
     PixelRect TextArea() const override;
     std::u16string TakeExternalText(const std::u16string& text) override;
+    bool TakeKey(EditKey key, KeyModifiers modifiers) override;
+    void TakeCharacter(char16_t c) override;
     void PaintContent(const PaintContext& paint) override;
 
 private:
-    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
     void OnButtonDown(const MouseInput& mouse);
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);
@@ -57,7 +56,6 @@ private:
     void Report(const SpinOutcome& outcome);
 
     SpinBoxModel model_;
-    MessageMap::Handler baseFocusHandler_;
     SpinArrow pressed_ = SpinArrow::None;  // the arrow shown pressed, its timer running
     SpinArrow held_ = SpinArrow::None;     // the arrow the button went down on
     int wheelRemainder_ = 0;

@@ -1,9 +1,7 @@
 #include "toolkit/text_edit.h"
 
 #include "support/wide_text.h"
-#include "toolkit/focus_navigation.h"
 #include "toolkit/skin_metrics.h"
-#include "toolkit/win32_edit_keys.h"
 
 namespace tockly {
 
@@ -13,20 +11,12 @@ bfTextEdit::bfTextEdit(HWND parent, WORD id, int width)
       plateLeft_(LoadSkinResource(L"TextEdit_Left")),
       plateCentre_(LoadSkinResource(L"TextEdit_Center")),
       plateRight_(LoadSkinResource(L"TextEdit_Right")) {
-    baseFocusHandler_ = *messages().Find(WM_SETFOCUS);
     messages().Set(WM_SETFOCUS, this, &bfTextEdit::OnFocusChange);
     messages().Set(WM_KILLFOCUS, this, &bfTextEdit::OnFocusChange);
-    messages().Set(WM_KEYDOWN, this, &bfTextEdit::OnKeyDown);
-    messages().Set(WM_CHAR, this, &bfTextEdit::OnChar);
-    messages().Set(WM_CONTEXTMENU, this, &bfTextEdit::OnContextMenu);
     messages().Set(WM_LBUTTONDOWN, this, &bfTextEdit::OnButtonDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfTextEdit::OnDoubleClick);
     messages().Set(WM_MOUSEMOVE, this, &bfTextEdit::OnMouseMove);
     messages().Set(WM_LBUTTONUP, this, &bfTextEdit::OnButtonUp);
-    messages().Set(WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
-        ForgetMouseTracking();
-        return 0;
-    });
     Resize(width, skin::kTextEdit.height);
 }
 
@@ -93,39 +83,28 @@ void bfTextEdit::EndEditingLabel() {
     }
 }
 
-LRESULT bfTextEdit::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
-    if (!enabled() || MoveFocusOnTab(window(), key)) {
-        return 0;
-    }
-    if (key == VK_RETURN && model_.displayMode()) {
+bool bfTextEdit::TakeKey(EditKey key, KeyModifiers modifiers) {
+    if (key == EditKey::Enter && model_.displayMode()) {
         EndEditingLabel();
-        return 0;
+        return true;
     }
-    const EditOutcome outcome =
-        model_.HandleKey(TranslateVirtualKey(key), KeyDownModifiers(lParam), clipboard());
-    if (!outcome.handled) {
-        return ::DefWindowProcW(window(), message, key, lParam);
-    }
+    const EditOutcome outcome = model_.HandleKey(key, modifiers, clipboard());
     if (outcome.textChanged) {
         ReportTextChange();
-    } else {
+    } else if (outcome.handled) {
         UpdateView();
     }
-    return 0;
+    return outcome.handled;
 }
 
-LRESULT bfTextEdit::OnChar(UINT, WPARAM wParam, LPARAM) {
-    const auto c = static_cast<char16_t>(wParam);
-    // Control characters (Tab, Enter, Backspace, Ctrl+letters) arrive as keys.
-    if (!enabled() || c < 0x20 || !model_.TypeCharacter(c)) {
-        return 0;
+void bfTextEdit::TakeCharacter(char16_t c) {
+    if (model_.TypeCharacter(c)) {
+        ReportTextChange();
     }
-    ReportTextChange();
-    return 0;
 }
 
 LRESULT bfTextEdit::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
-    baseFocusHandler_(message, wParam, lParam);
+    OnFocus(message, wParam, lParam);
     if (message == WM_SETFOCUS) {
         if (Editing()) {
             // Arriving from elsewhere selects the whole text; a click places the caret afterwards.
@@ -139,13 +118,6 @@ LRESULT bfTextEdit::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
     Repaint();
     // The owner (a widget editing its title, a page) learns that the editing ended.
     ::SendMessageW(parent(), WM_KILLFOCUS, wParam, 0);
-    return 0;
-}
-
-LRESULT bfTextEdit::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
-    if (enabled() && model_.editable() && Editing()) {
-        ShowEditMenu(lParam);
-    }
     return 0;
 }
 
@@ -185,9 +157,7 @@ void bfTextEdit::OnMouseMove(const MouseInput& mouse) {
 }
 
 void bfTextEdit::OnButtonUp(const MouseInput&) {
-    if (::GetCapture() == window()) {
-        ::ReleaseCapture();
-    }
+    ReleaseMouse();
 }
 
 }  // namespace tockly

@@ -41,13 +41,12 @@ protected:
     TextEditModel& editor() override { return model_; }
     PixelRect TextArea() const override;
     std::u16string TakeExternalText(const std::u16string& text) override;
+    bool TakeKey(EditKey key, KeyModifiers modifiers) override;
+    void TakeCharacter(char16_t c) override;
     void PaintContent(const PaintContext& paint) override;
 
 private:
-    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
     void OnButtonDown(const MouseInput& mouse);
     void OnDoubleClick(const MouseInput& mouse);
     void OnMouseMove(const MouseInput& mouse);
@@ -55,7 +54,6 @@ private:
     void EndEditingLabel();
 
     TextEditModel model_;
-    MessageMap::Handler baseFocusHandler_;
     SharedBitmap plateLeft_;
     SharedBitmap plateCentre_;
     SharedBitmap plateRight_;

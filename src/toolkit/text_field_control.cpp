@@ -4,6 +4,8 @@
 
 #include "support/gdi_handles.h"
 #include "support/wide_text.h"
+#include "toolkit/focus_navigation.h"
+#include "toolkit/win32_edit_keys.h"
 #include "widgets/menu_ids.h"
 
 namespace tockly {
@@ -38,9 +40,16 @@ TextFieldControl::TextFieldControl(HWND parent, WORD id, DWORD style)
     menu_.reset(
         ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
 
+    messages().Set(WM_KEYDOWN, this, &TextFieldControl::OnKeyDown);
+    messages().Set(WM_CHAR, this, &TextFieldControl::OnChar);
+    messages().Set(WM_CONTEXTMENU, this, &TextFieldControl::OnContextMenu);
     messages().Set(WM_SETTEXT, this, &TextFieldControl::OnSetText);
     messages().Set(WM_COMMAND, this, &TextFieldControl::OnMenuCommand);
     messages().Set(WM_SETCURSOR, this, &TextFieldControl::OnSetCursor);
+    messages().Set(WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
+        ForgetMouseTracking();
+        return 0;
+    });
 }
 
 CharacterRules TextFieldControl::PlatformCharacterRules() {
@@ -209,6 +218,31 @@ void TextFieldControl::ShowEditMenu(LPARAM screenPoint) {
     enable(menu_id::kTextSelectAll, !model.isProtected() && model.length() > 0);
     ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window(),
                      nullptr);
+}
+
+LRESULT TextFieldControl::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
+    if (!enabled() || MoveFocusOnTab(window(), key)) {
+        return 0;
+    }
+    if (!TakeKey(TranslateVirtualKey(key), KeyDownModifiers(lParam))) {
+        return ::DefWindowProcW(window(), message, key, lParam);
+    }
+    return 0;
+}
+
+LRESULT TextFieldControl::OnChar(UINT, WPARAM wParam, LPARAM) {
+    const auto c = static_cast<char16_t>(wParam);
+    if (enabled() && c >= 0x20) {
+        TakeCharacter(c);
+    }
+    return 0;
+}
+
+LRESULT TextFieldControl::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
+    if (enabled() && editor().editable() && Editing()) {
+        ShowEditMenu(lParam);
+    }
+    return 0;
 }
 
 LRESULT TextFieldControl::OnMenuCommand(UINT, WPARAM wParam, LPARAM lParam) {

@@ -1,8 +1,9 @@
 #pragma once
 // What bfTextEdit and bfSpinBox share on Win32: the caret, text measured in the control's font,
 // selection with the mouse, the selection highlight and the scrolled text in the paint, the
-// clipboard, the editing menu (resource 200) and the window text kept equal to the content.
-// Each derived control owns its model and decides what keys and characters do.
+// clipboard, the editing menu (resource 200), Tab to the next control and the window text kept
+// equal to the content. Each derived control owns its model and decides what keys and characters
+// do.
 
 #include <windows.h>
 
@@ -38,6 +39,12 @@ protected:
     virtual std::u16string TakeExternalText(const std::u16string& text) = 0;
     // Whether a click, the caret and the menu act (false for a label in display mode).
     virtual bool Editing() const { return !editor().IsInactiveLabel(); }
+    // A key of an enabled field that Tab did not take; false when the field has no use for it
+    // (the platform's default handling follows).
+    virtual bool TakeKey(EditKey key, KeyModifiers modifiers) = 0;
+    // A character typed into an enabled field, from 0x20 up: control characters (Tab, Enter,
+    // Backspace, Ctrl+letters) arrive as keys.
+    virtual void TakeCharacter(char16_t c) = 0;
 
     Win32TextClipboard& clipboard() noexcept { return clipboard_; }
     [[nodiscard]] static CharacterRules PlatformCharacterRules();
@@ -69,6 +76,9 @@ private:
     [[nodiscard]] int TextOriginX() const;
     [[nodiscard]] int IndexAt(int x) const;
 
+    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSetText(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuCommand(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam);
