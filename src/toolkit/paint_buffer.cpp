@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "toolkit/dib_section.h"
+
 namespace tockly {
 
 std::shared_ptr<PaintBuffer> PaintBuffer::ForThisThread() {
@@ -33,16 +35,7 @@ bool PaintBuffer::Grow(int width, int height) {
     }
     const int newWidth = std::max(width, width_);
     const int newHeight = std::max(height, height_);
-    // A 32-bit top-down DIB, so that AlphaBlend and GradientFill behave the same on every screen.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = newWidth;
-    info.bmiHeader.biHeight = -newHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap bitmap(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap = CreateDibSection32(newWidth, newHeight).bitmap;
     if (!bitmap) {
         return false;
     }

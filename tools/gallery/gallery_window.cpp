@@ -7,6 +7,7 @@
 #include "toolkit/check_box.h"
 #include "toolkit/color_label.h"
 #include "toolkit/combo_box.h"
+#include "toolkit/dib_section.h"
 #include "toolkit/double_button.h"
 #include "toolkit/skin_drawing.h"
 #include "toolkit/spin_box.h"
@@ -527,20 +528,13 @@ Picture GalleryWindow::TakePicture() {
     Picture picture;
     picture.width = kWidth;
     picture.height = kHeight;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    UniqueBitmap bitmap(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dc || !bitmap) {
+    const DibSection section = CreateDibSection32(kWidth, kHeight);
+    if (!dc || !section.bitmap) {
         return picture;
     }
     {
-        SelectedObject selected(dc.get(), bitmap.get());
+        SelectedObject selected(dc.get(), section.bitmap.get());
         CopyFromScreen(window(), dc.get(), 0, 0);
         for (const MouseStage& stage : stages_) {
             const HWND control = stage.control->window();
@@ -550,8 +544,8 @@ Picture GalleryWindow::TakePicture() {
         }
         ::GdiFlush();
     }
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    picture.pixels.assign(first, first + static_cast<std::size_t>(kWidth) * kHeight);
+    picture.pixels.assign(section.pixels,
+                          section.pixels + static_cast<std::size_t>(kWidth) * kHeight);
     return picture;
 }
 
