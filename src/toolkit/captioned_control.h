@@ -22,6 +22,8 @@ struct TextColors {
 inline constexpr TextColors kTextOnPage{RGB(32, 32, 32), RGB(150, 150, 150)};
 // Text on the built-in plates, which are dark and glassy or coloured.
 inline constexpr TextColors kTextOnPlate{RGB(255, 255, 255), RGB(140, 140, 140)};
+// Text in the dark fields of the text edit, spin box and combo box.
+inline constexpr TextColors kTextOnField{RGB(235, 235, 235), RGB(125, 125, 125)};
 
 class CaptionedControl : public bfAbstractControl {
 public:

@@ -5,13 +5,12 @@
 #include "support/wide_text.h"
 #include "toolkit/focus_navigation.h"
 #include "toolkit/skin_metrics.h"
-#include "toolkit/text_field_control.h"
 #include "toolkit/win32_edit_keys.h"
 
 namespace tockly {
 
 bfComboBox::bfComboBox(HWND parent, WORD id)
-    : CaptionedControl(parent, id, WS_CHILD | WS_TABSTOP),
+    : CaptionedControl(parent, id, WS_CHILD | WS_TABSTOP, kTextOnField),
       plate_{LoadSkinResource(L"ComboBox_Left"), LoadSkinResource(L"ComboBox_Center"),
              LoadSkinResource(L"ComboBox_Right")},
       platePressed_{LoadSkinResource(L"ComboBox_Clicked_Left"),
@@ -21,7 +20,6 @@ bfComboBox::bfComboBox(HWND parent, WORD id)
       button_(LoadSkinResource(L"ComboBox_Button")),
       buttonPressed_(LoadSkinResource(L"ComboBox_Clicked_Button")) {
     SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
-    SetTextColors(TextFieldControl::kFieldTextColor, TextFieldControl::kFieldDisabledTextColor);
     list_ = std::make_unique<bfComboBoxList>(*this, parent);
     messages().Set(WM_KILLFOCUS, this, &bfComboBox::OnKillFocus);
     messages().Set(WM_KEYDOWN, this, &bfComboBox::OnKeyDown);

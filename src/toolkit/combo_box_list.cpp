@@ -2,6 +2,7 @@
 
 #include "support/gdi_handles.h"
 #include "support/wide_text.h"
+#include "toolkit/captioned_control.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/skin_metrics.h"
 #include "toolkit/vscroll_bar.h"
@@ -12,7 +13,6 @@ namespace {
 // The colours of the dark field plates, with the skin's green for the highlighted item.
 constexpr COLORREF kListBackground = RGB(42, 42, 42);
 constexpr COLORREF kListFrameColor = RGB(94, 94, 94);
-constexpr COLORREF kItemTextColor = RGB(235, 235, 235);
 constexpr COLORREF kHighlightColor = RGB(60, 138, 46);
 constexpr COLORREF kHighlightTextColor = RGB(255, 255, 255);
 constexpr int kItemTextPadding = 4;
@@ -258,7 +258,7 @@ void bfComboBoxList::PaintContent(const PaintContext& paint) {
         const PixelRect text{kListFrame + kItemTextPadding, top,
                              right - kListFrame - 2 * kItemTextPadding, model_.itemHeight()};
         DrawCaption(paint.dc, text, ToWide(model_.item(index)), font_ ? font_->handle() : nullptr,
-                    highlighted ? kHighlightTextColor : kItemTextColor,
+                    highlighted ? kHighlightTextColor : kTextOnField.enabled,
                     DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
 }

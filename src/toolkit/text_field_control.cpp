@@ -34,9 +34,8 @@ constexpr MenuKey kMenuKeys[] = {
 }  // namespace
 
 TextFieldControl::TextFieldControl(HWND parent, WORD id, DWORD style)
-    : CaptionedControl(parent, id, style), clipboard_(window()) {
+    : CaptionedControl(parent, id, style, kTextOnField), clipboard_(window()) {
     SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
-    SetTextColors(kFieldTextColor, kFieldDisabledTextColor);
     menu_.reset(
         ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
 

@@ -23,10 +23,6 @@ public:
     // Disabling also takes the window out of the Tab order and away from the mouse.
     void SetEnabled(bool enabled) override;
 
-    // The field plates are dark: light text reads on them.
-    static constexpr COLORREF kFieldTextColor = RGB(235, 235, 235);
-    static constexpr COLORREF kFieldDisabledTextColor = RGB(125, 125, 125);
-
 protected:
     static constexpr int kCaretHeight = 15;
     static constexpr int kTextPadding = 5;
