@@ -30,11 +30,6 @@ void RegisterControlClassOnce(HINSTANCE instance) {
     registered = true;
 }
 
-int Modulo(int value, int divisor) noexcept {
-    const int rest = value % divisor;
-    return rest < 0 ? rest + divisor : rest;
-}
-
 }  // namespace
 
 bfAbstractControl::bfAbstractControl(HWND parent, WORD id, DWORD style)
@@ -300,16 +295,9 @@ void bfAbstractControl::PaintBackground(const PaintContext& paint) {
             return;
         }
         case BackgroundMode::Pattern:
-            if (backgroundBitmap_ && backgroundBitmap_->width() > 0 &&
-                backgroundBitmap_->height() > 0) {
-                UniqueBrush brush(::CreatePatternBrush(backgroundBitmap_->handle()));
-                if (brush) {
-                    // Line the tiles up with the parent's, which start at its client origin.
-                    ::SetBrushOrgEx(paint.dc, Modulo(-x, backgroundBitmap_->width()),
-                                    Modulo(-y, backgroundBitmap_->height()), nullptr);
-                    ::FillRect(paint.dc, &area, brush.get());
-                    return;
-                }
+            // The parent's tiles start at its client origin.
+            if (FillTiled(paint.dc, area, backgroundBitmap_.get(), -x, -y)) {
+                return;
             }
             break;  // no tile: the colour at least covers the buffer
         case BackgroundMode::Solid:

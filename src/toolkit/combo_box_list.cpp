@@ -1,6 +1,5 @@
 #include "toolkit/combo_box_list.h"
 
-#include "support/gdi_handles.h"
 #include "support/wide_text.h"
 #include "toolkit/captioned_control.h"
 #include "toolkit/combo_box.h"
@@ -239,8 +238,7 @@ LRESULT bfComboBoxList::OnWheel(UINT, WPARAM wParam, LPARAM) {
 
 void bfComboBoxList::PaintContent(const PaintContext& paint) {
     const RECT frame{0, 0, paint.width, paint.height};
-    UniqueBrush frameBrush(::CreateSolidBrush(kListFrameColor));
-    ::FrameRect(paint.dc, &frame, frameBrush.get());
+    FrameSolid(paint.dc, frame, kListFrameColor);
 
     const int right = ItemsRight();
     const int rows = model_.visibleRows();

@@ -13,6 +13,11 @@ COLOR16 Channel(std::uint8_t level) noexcept {
     return static_cast<COLOR16>(level << 8);
 }
 
+int Modulo(int value, int divisor) noexcept {
+    const int rest = value % divisor;
+    return rest < 0 ? rest + divisor : rest;
+}
+
 }  // namespace
 
 void DrawSkin(const PaintContext& paint, const SkinBitmap* bitmap, const PixelRect& target,
@@ -61,6 +66,27 @@ void FillSolid(HDC dc, const RECT& area, COLORREF color) {
     const COLORREF previous = ::SetDCBrushColor(dc, color);
     ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     ::SetDCBrushColor(dc, previous);
+}
+
+void FrameSolid(HDC dc, const RECT& area, COLORREF color) {
+    const COLORREF previous = ::SetDCBrushColor(dc, color);
+    ::FrameRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+    ::SetDCBrushColor(dc, previous);
+}
+
+bool FillTiled(HDC dc, const RECT& area, const SkinBitmap* tile, int originX, int originY) {
+    if (tile == nullptr || tile->width() <= 0 || tile->height() <= 0) {
+        return false;
+    }
+    UniqueBrush brush(::CreatePatternBrush(tile->handle()));
+    if (!brush) {
+        return false;
+    }
+    POINT previous{};
+    ::SetBrushOrgEx(dc, Modulo(originX, tile->width()), Modulo(originY, tile->height()), &previous);
+    ::FillRect(dc, &area, brush.get());
+    ::SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
+    return true;
 }
 
 void FillGradientSlice(HDC dc, const RECT& area, GradientSlice slice, bool horizontal) {

@@ -39,6 +39,12 @@ void DrawThreePieces(const PaintContext& paint, const ThreePieceBitmaps& pieces,
                      const PixelRect& area, int pieceWidth);
 
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
+// A one-pixel frame in `color` just inside `area`.
+void FrameSolid(HDC dc, const RECT& area, COLORREF color);
+// Covers `area` with copies of `tile`, lined up so that one of them starts at (originX, originY)
+// of the DC: controls pass their parent's origin, so that their tiles continue the parent's.
+// False, with nothing drawn, when there is no tile to draw.
+bool FillTiled(HDC dc, const RECT& area, const SkinBitmap* tile, int originX, int originY);
 void FillGradientSlice(HDC dc, const RECT& area, GradientSlice slice, bool horizontal);
 
 UINT AlignmentFormat(HorizontalAlignment horizontal, VerticalAlignment vertical) noexcept;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "support/gdi_handles.h"
 #include "support/wide_text.h"
 #include "toolkit/focus_navigation.h"
 #include "toolkit/rich_edit_library.h"
@@ -94,8 +93,7 @@ void bfTextBox::SyncWindowText() {
 
 void bfTextBox::PaintContent(const PaintContext& paint) {
     const RECT frame{kInset - 1, kInset - 1, paint.width - kInset + 1, paint.height - kInset + 1};
-    UniqueBrush brush(::CreateSolidBrush(editFocused_ ? kFocusFrameColor : kFrameColor));
-    ::FrameRect(paint.dc, &frame, brush.get());
+    FrameSolid(paint.dc, frame, editFocused_ ? kFocusFrameColor : kFrameColor);
 }
 
 void bfTextBox::ShowEditMenu(LPARAM screenPoint) {

@@ -475,11 +475,7 @@ void GalleryWindow::PaintBackground(HDC dc) {
     FillGradientSlice(dc, gradientBand_, {kGradientTop, kGradientBottom}, false);
     const RECT between{0, gradientBand_.bottom, kWidth, patternBand_.top};
     FillSolid(dc, between, kPageColor);
-    if (tile_) {
-        UniqueBrush brush(::CreatePatternBrush(tile_->handle()));
-        ::SetBrushOrgEx(dc, 0, 0, nullptr);
-        ::FillRect(dc, &patternBand_, brush.get());
-    } else {
+    if (!FillTiled(dc, patternBand_, tile_.get(), 0, 0)) {
         FillSolid(dc, patternBand_, RGB(60, 60, 60));
     }
 }
