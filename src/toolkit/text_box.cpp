@@ -42,8 +42,6 @@ bfTextBox::bfTextBox(HWND parent, WORD id, int width, int height)
     ::SendMessageW(richEdit_, EM_SETEVENTMASK, 0, kEventMask);
     ::SendMessageW(richEdit_, WM_SETFONT,
                    reinterpret_cast<WPARAM>(font_ ? font_->handle() : nullptr), FALSE);
-    menu_.reset(
-        ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
 
     messages().Set(WM_SETFOCUS, this, &bfTextBox::OnSetFocus);
     messages().Set(WM_COMMAND, this, &bfTextBox::OnCommand);
@@ -97,30 +95,18 @@ void bfTextBox::PaintContent(const PaintContext& paint) {
 }
 
 void bfTextBox::ShowEditMenu(LPARAM screenPoint) {
-    HMENU popup = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
-    if (!popup) {
-        return;
-    }
-    POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-    if (screenPoint == -1) {
-        at = {kInset, kInset};
-        ::ClientToScreen(window(), &at);
-    }
     CHARRANGE selection{};
     ::SendMessageW(richEdit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     const bool selected = selection.cpMax > selection.cpMin;
     const bool writable = (::GetWindowLongPtrW(richEdit_, GWL_STYLE) & ES_READONLY) == 0;
-    const auto enable = [popup](int command, bool on) {
-        ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-    };
-    enable(menu_id::kTextCut, selected && writable);
-    enable(menu_id::kTextCopy, selected);
-    enable(menu_id::kTextPaste, writable && ::SendMessageW(richEdit_, EM_CANPASTE, 0, 0) != 0);
-    enable(menu_id::kTextDelete, selected && writable);
-    enable(menu_id::kTextSelectAll, ::GetWindowTextLengthW(richEdit_) > 0);
+    EditMenuItems items;
+    items.cut = selected && writable;
+    items.copy = selected;
+    items.paste = writable && ::SendMessageW(richEdit_, EM_CANPASTE, 0, 0) != 0;
+    items.erase = selected && writable;
+    items.selectAll = ::GetWindowTextLengthW(richEdit_) > 0;
     ::SetFocus(richEdit_);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window(),
-                     nullptr);
+    menu_.Show(window(), screenPoint, {kInset, kInset}, items);
 }
 
 LRESULT bfTextBox::OnCommand(UINT, WPARAM wParam, LPARAM lParam) {

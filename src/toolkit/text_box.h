@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "support/unique_handle.h"
 #include "toolkit/abstract_control.h"
+#include "toolkit/edit_menu.h"
 #include "toolkit/font_cache.h"
 
 namespace tockly {
@@ -49,7 +49,7 @@ private:
 
     HWND richEdit_ = nullptr;  // a child: it goes with the control's window
     SharedFont font_;
-    UniqueMenu menu_;
+    EditMenu menu_;
     bool editFocused_ = false;
     bool settingText_ = false;
     bool swallowTabCharacter_ = false;

@@ -36,8 +36,6 @@ constexpr MenuKey kMenuKeys[] = {
 TextFieldControl::TextFieldControl(HWND parent, WORD id, DWORD style)
     : CaptionedControl(parent, id, style, kTextOnField), clipboard_(window()) {
     SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
-    menu_.reset(
-        ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menu_id::kTextMenuResource)));
 
     messages().Set(WM_KEYDOWN, this, &TextFieldControl::OnKeyDown);
     messages().Set(WM_CHAR, this, &TextFieldControl::OnChar);
@@ -194,29 +192,17 @@ void TextFieldControl::DragText(const MouseInput& mouse) {
 }
 
 void TextFieldControl::ShowEditMenu(LPARAM screenPoint) {
-    HMENU popup = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
-    if (!popup) {
-        return;
-    }
-    POINT at{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-    if (screenPoint == -1) {  // from the keyboard (Shift+F10, the menu key)
-        at = {TextArea().x, height()};
-        ::ClientToScreen(window(), &at);
-    }
     const TextEditModel& model = editor();
     const bool canTake = !model.isProtected() && model.HasSelection();
     const bool canChange = model.editable();
-    const auto enable = [popup](int command, bool on) {
-        ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-    };
-    enable(menu_id::kTextCut, canTake && canChange);
-    enable(menu_id::kTextCopy, canTake);
-    enable(menu_id::kTextPaste,
-           canChange && !model.isProtected() && ::IsClipboardFormatAvailable(CF_UNICODETEXT));
-    enable(menu_id::kTextDelete, canChange && model.HasSelection());
-    enable(menu_id::kTextSelectAll, !model.isProtected() && model.length() > 0);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window(),
-                     nullptr);
+    EditMenuItems items;
+    items.cut = canTake && canChange;
+    items.copy = canTake;
+    items.paste = canChange && !model.isProtected() && ::IsClipboardFormatAvailable(CF_UNICODETEXT);
+    items.erase = canChange && model.HasSelection();
+    items.selectAll = !model.isProtected() && model.length() > 0;
+    // From the keyboard the menu opens under the start of the text.
+    menu_.Show(window(), screenPoint, {TextArea().x, height()}, items);
 }
 
 LRESULT TextFieldControl::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {

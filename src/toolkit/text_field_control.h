@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "support/unique_handle.h"
 #include "toolkit/captioned_control.h"
+#include "toolkit/edit_menu.h"
 #include "toolkit/text_edit_model.h"
 #include "toolkit/win32_text_clipboard.h"
 
@@ -80,7 +80,7 @@ private:
     LRESULT OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam);
 
     Win32TextClipboard clipboard_;
-    UniqueMenu menu_;
+    EditMenu menu_;
     bool caretShown_ = false;
     bool syncingWindowText_ = false;
 };
