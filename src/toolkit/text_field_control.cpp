@@ -22,6 +22,11 @@ char16_t PlatformToUpper(char16_t c) {
     return static_cast<char16_t>(result & 0xFFFF);
 }
 
+// The widths measured once for the model, which only ever asks for those of its own text.
+PrefixWidths Measured(const std::vector<int>& prefix) {
+    return [&prefix](std::u16string_view) { return prefix; };
+}
+
 struct MenuKey {
     int command;
     WPARAM key;
@@ -58,7 +63,8 @@ void TextFieldControl::SetEnabled(bool enabled) {
     CaptionedControl::SetEnabled(enabled);
 }
 
-std::vector<int> TextFieldControl::MeasurePrefixes(std::u16string_view text) const {
+std::vector<int> TextFieldControl::MeasureText() const {
+    const std::u16string& text = editor().text();
     std::vector<int> widths(text.size() + 1, 0);
     if (text.empty()) {
         return widths;
@@ -74,10 +80,9 @@ std::vector<int> TextFieldControl::MeasurePrefixes(std::u16string_view text) con
     return widths;
 }
 
-int TextFieldControl::TextOriginX() const {
+int TextFieldControl::TextOriginX(const std::vector<int>& prefix) const {
     const PixelRect area = TextArea();
-    const TextEditModel& model = editor();
-    const int textWidth = MeasurePrefixes(model.text()).back();
+    const int textWidth = prefix.back();
     int offset = 0;
     if (textWidth + TextEditModel::kCaretMargin < area.width) {
         if (horizontalAlignment() == HorizontalAlignment::Centre) {
@@ -86,20 +91,20 @@ int TextFieldControl::TextOriginX() const {
             offset = area.width - textWidth - TextEditModel::kCaretMargin;
         }
     }
-    return area.x + offset - model.scrollOffset();
+    return area.x + offset - editor().scrollOffset();
 }
 
 int TextFieldControl::IndexAt(int x) const {
-    const PrefixWidths widths = [this](std::u16string_view text) { return MeasurePrefixes(text); };
+    const std::vector<int> prefix = MeasureText();
     // HitTest counts from the unscrolled start of the view.
-    return editor().HitTest(widths, x - TextOriginX() - editor().scrollOffset());
+    return editor().HitTest(Measured(prefix), x - TextOriginX(prefix) - editor().scrollOffset());
 }
 
 void TextFieldControl::UpdateView() {
-    const PrefixWidths widths = [this](std::u16string_view text) { return MeasurePrefixes(text); };
-    editor().KeepCaretVisible(widths, TextArea().width);
+    const std::vector<int> prefix = MeasureText();
+    editor().KeepCaretVisible(Measured(prefix), TextArea().width);
     if (caretShown_) {
-        const int caretX = TextOriginX() + MeasurePrefixes(editor().text())[editor().caret()];
+        const int caretX = TextOriginX(prefix) + prefix[editor().caret()];
         ::SetCaretPos(std::clamp(caretX, TextArea().x, TextArea().right()),
                       (height() - kCaretHeight) / 2);
     }
@@ -143,14 +148,14 @@ void TextFieldControl::PaintText(const PaintContext& paint) const {
     const std::wstring text = ToWide(model.text());
     const int saved = ::SaveDC(paint.dc);
     ::IntersectClipRect(paint.dc, area.x, 0, area.right(), paint.height);
-    const int originX = TextOriginX();
+    const std::vector<int> prefix = MeasureText();
+    const int originX = TextOriginX(prefix);
     const PixelRect line{originX, area.y, area.right() - originX, area.height};
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX;
     const COLORREF color = enabled() ? textColor() : disabledTextColor();
     DrawCaption(paint.dc, line, text, fontHandle(), color, format);
 
     if (focused() && model.HasSelection()) {
-        const std::vector<int> prefix = MeasurePrefixes(model.text());
         const RECT selection{originX + prefix[model.SelectionStart()], 2,
                              originX + prefix[model.SelectionEnd()], paint.height - 1};
         FillSolid(paint.dc, selection, ::GetSysColor(COLOR_HIGHLIGHT));

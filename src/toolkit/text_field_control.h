@@ -68,8 +68,10 @@ protected:
     void ShowEditMenu(LPARAM screenPoint);
 
 private:
-    [[nodiscard]] std::vector<int> MeasurePrefixes(std::u16string_view text) const;
-    [[nodiscard]] int TextOriginX() const;
+    // The pixel widths of every prefix of the text in the control's font (see PrefixWidths).
+    [[nodiscard]] std::vector<int> MeasureText() const;
+    // Where the unscrolled text starts, from its measured widths and the alignment.
+    [[nodiscard]] int TextOriginX(const std::vector<int>& prefix) const;
     [[nodiscard]] int IndexAt(int x) const;
 
     LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
