@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "toolkit/skin_metrics.h"
+
 namespace tockly {
 
 bool ReadDigits(std::u16string_view text, int& number) {
@@ -25,8 +27,7 @@ bool ReadDigits(std::u16string_view text, int& number) {
 }
 
 SpinArrow SpinArrowAt(int x, int y, int width) {
-    constexpr int kArrowColumn = 17;
-    if (x < width - kArrowColumn || x >= width) {
+    if (x < width - skin::kSpinBoxArrowColumnWidth || x >= width) {
         return SpinArrow::None;
     }
     if (y >= 2 && y <= 10) {
@@ -82,11 +83,6 @@ void SpinBoxModel::SetMaxDigits(int digits) {
     editor_.SetMaxLength(maxDigits_);
 }
 
-void SpinBoxModel::SetEditable(bool editable) {
-    editable_ = editable;
-    editor_.SetEditable(editable);
-}
-
 SpinOutcome SpinBoxModel::StepUp(int amount) {
     if (value_ >= maximum_) {
         hitMaximum_ = true;
@@ -136,7 +132,7 @@ bool SpinBoxModel::MayStand(const std::u16string& candidate) const {
 }
 
 SpinOutcome SpinBoxModel::TypeCharacter(char16_t c) {
-    if (!editable_ || c < u'0' || c > u'9') {
+    if (!editable() || c < u'0' || c > u'9') {
         return {};
     }
     if (!editor_.HasSelection() && editor_.length() >= maxDigits_) {
@@ -162,7 +158,7 @@ bool SpinBoxModel::ValueFromText() {
 }
 
 SpinOutcome SpinBoxModel::PasteDigits(TextClipboard& clipboard) {
-    if (!editable_) {
+    if (!editable()) {
         return {true, false};
     }
     const auto pasted = clipboard.ReadText();
@@ -206,7 +202,7 @@ SpinOutcome SpinBoxModel::HandleKey(EditKey key, KeyModifiers modifiers, TextCli
         default:
             break;
     }
-    if (!editable_) {
+    if (!editable()) {
         return {};
     }
     if (key == EditKey::LetterV) {

@@ -34,8 +34,8 @@ public:
     [[nodiscard]] int step() const { return step_; }
     void SetMaxDigits(int digits);
     [[nodiscard]] int maxDigits() const { return maxDigits_; }
-    void SetEditable(bool editable);
-    [[nodiscard]] bool editable() const { return editable_; }
+    void SetEditable(bool editable) { editor_.SetEditable(editable); }
+    [[nodiscard]] bool editable() const { return editor_.editable(); }
 
     [[nodiscard]] bool hitMinimum() const { return hitMinimum_; }
     [[nodiscard]] bool hitMaximum() const { return hitMaximum_; }
@@ -75,7 +75,6 @@ private:
     int maximum_ = 0;
     int step_ = 1;
     int maxDigits_ = kDefaultMaxDigits;
-    bool editable_ = true;
     bool hitMinimum_ = false;
     bool hitMaximum_ = false;
 };
