@@ -11,27 +11,36 @@
 namespace tockly {
 namespace {
 
-// Where the text "LANGUAGE=" + name + CR LF starts a line that ends within the head.
-bool HeadHoldsLanguageLine(std::span<const std::uint8_t> bytes, std::u16string_view name) {
-    const std::u16string line = u"LANGUAGE=" + std::u16string(name) + u"\r\n";
-    const std::vector<std::uint8_t> wanted = EncodeUtf16Le(line);
-    const std::size_t head = std::min(bytes.size(), kLanguageHeadBytes);
-    for (std::size_t at = 0; at + wanted.size() <= head; at += 2) {
-        const bool lineStart = at == 0 || (at >= 4 && bytes[at - 4] == '\r' && bytes[at - 3] == 0 &&
-                                           bytes[at - 2] == '\n' && bytes[at - 1] == 0);
-        if (lineStart && std::equal(wanted.begin(), wanted.end(), bytes.begin() + at)) {
-            return true;
+// The name a scan must offer, read straight from the bytes: the value of the first line of the
+// head that begins with "LANGUAGE=", has a value and ends with CR LF within the head. Lines begin
+// at the start and after each CR LF; a last odd byte is no unit.
+std::optional<std::u16string> ExpectedName(std::span<const std::uint8_t> bytes) {
+    const std::size_t units = std::min(bytes.size(), kLanguageHeadBytes) / 2;
+    const auto unit = [&](std::size_t i) {
+        return static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    };
+    const std::u16string_view key = u"LANGUAGE=";
+    std::u16string line;
+    for (std::size_t i = 0; i < units; ++i) {
+        if (unit(i) != u'\r' || i + 1 == units || unit(i + 1) != u'\n') {
+            line += unit(i);
+            continue;
         }
+        if (line.starts_with(key) && line.size() > key.size()) {
+            return line.substr(key.size());
+        }
+        line.clear();
+        ++i;
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::string> CheckLanguageFileBytes(std::span<const std::uint8_t> bytes) {
     const std::optional<std::u16string> name = OfferedLanguageName(bytes);
-    if (name && (name->empty() || !HeadHoldsLanguageLine(bytes, *name))) {
-        return "offered under a name that no ended LANGUAGE line of the head gives";
+    if (name != ExpectedName(bytes)) {
+        return "not offered under the first ended LANGUAGE line of the head";
     }
 
     // The one-pass reading must agree with asking each key of the lines, the plain way.
