@@ -1,5 +1,6 @@
 // LanguageTable on real folders under Wine: the language files the build puts beside Tockly.exe,
-// and scratch folders with damaged and odd entries. Only the program's path comes from a fake.
+// and scratch folders with odd entries. Only the program's path comes from a fake. What the table
+// makes of the bytes it reads is tested natively (language_texts_test.cpp).
 
 #include "shell/language_table.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/language_file.h"
+#include "support/fake_outside_world.h"
 #include "support/utf16.h"
 #include "support/wide_text.h"
 #include "support/win32_files.h"
@@ -17,33 +19,7 @@
 namespace tockly {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
-
-class FakeProgramEnvironment : public ProgramEnvironment {
-public:
-    std::optional<std::u16string> ModulePath() override { return modulePath; }
-    std::optional<std::u16string> LocalAppDataFolder() override { return std::nullopt; }
-
-    std::optional<std::u16string> modulePath;
-};
-
-// The language table never touches the autostart value; any call would be a fault.
-class RefusingAutostart : public AutostartRegistry {
-public:
-    bool SetRunValue(std::u16string_view, std::u16string_view) override {
-        ADD_FAILURE() << "autostart written";
-        return false;
-    }
-    bool DeleteRunValue(std::u16string_view) override {
-        ADD_FAILURE() << "autostart deleted";
-        return false;
-    }
-};
-
-std::vector<std::uint8_t> Utf16(std::u16string_view text) {
-    return EncodeUtf16Le(text);
-}
 
 class LanguageTableTest : public ::testing::Test {
 protected:
@@ -53,165 +29,109 @@ protected:
     }
     void TearDown() override { testing::RemoveTree(root_); }
 
-    // A program folder of the scratch folder with an empty "language" folder beside it.
-    std::wstring MakeProgramFolder() {
-        const std::wstring program = root_ + L"\\program";
-        ::CreateDirectoryW(program.c_str(), nullptr);
-        ::CreateDirectoryW((program + L"\\language").c_str(), nullptr);
-        environment_.modulePath = FromWide(program + L"\\Tockly.exe");
-        return program + L"\\language";
+    // An empty "language" folder beside a program in the scratch folder.
+    std::wstring MakeLanguageFolder() {
+        ::CreateDirectoryW((root_ + L"\\language").c_str(), nullptr);
+        fake_.program.modulePath = FromWide(root_ + L"\\Tockly.exe");
+        return root_ + L"\\language\\";
+    }
+    static void Write(const std::wstring& path, std::u16string_view text) {
+        testing::WriteFileBytes(path, EncodeUtf16Le(text));
     }
 
     std::wstring root_;
-    FakeProgramEnvironment environment_;
-    RefusingAutostart autostart_;
-    FixedClock clock_{TimePoint{2024, 1, 1, 12, 0, 0, 0}};
-    OutsideWorld world_{environment_, autostart_, clock_};
-    AppSettings settings_{world_};
+    testing::FakeOutsideWorld fake_;
+    AppSettings settings_{fake_.world};
+    LanguageTable table_{fake_.program};
 };
 
 TEST_F(LanguageTableTest, TheShippedFolderOffersItsLanguagesAndLoadsTheChosenOne) {
-    environment_.modulePath = FromWide(testing::TocklyExe());
-    settings_.values().language = u"Deutsch";
-    LanguageTable table(environment_);
-    table.SetSettings(&settings_);
-    table.Load();
+    fake_.program.modulePath = FromWide(testing::TocklyExe());
+    table_.Load();
+    EXPECT_TRUE(table_.AvailableLanguages().empty()) << "without settings Load does nothing";
 
-    EXPECT_EQ(table.LanguageFolder(), FromWide(testing::BinaryFolder() + L"\\language"));
-    EXPECT_THAT(table.AvailableLanguages(),
+    settings_.values().language = u"Deutsch";
+    table_.SetSettings(&settings_);
+    table_.Load();
+    EXPECT_EQ(table_.LanguageFolder(), FromWide(testing::BinaryFolder() + L"\\language"));
+    EXPECT_THAT(table_.AvailableLanguages(),
                 UnorderedElementsAre(u"English", u"Deutsch", u"Fran\u00e7ais"));
-    EXPECT_FALSE(table.defaultMode());
-    EXPECT_EQ(table.Text(TextId::GENERAL_SETTINGS), u"Einstellungen");
-    EXPECT_EQ(table.Text(TextId::GENERAL_INTERNET_CONNECTIONS), u"Internet-\nverbindungen");
-    EXPECT_EQ(table.Text(TextId::LANGUAGE), u"Deutsch");
-    EXPECT_EQ(table.Text(TextId::TASK_COUNTER_AT_MODE), u"at");
-    EXPECT_EQ(table.Text(99), u"ERROR");
+    EXPECT_EQ(table_.Text(TextId::GENERAL_INTERNET_CONNECTIONS), u"Internet-\nverbindungen");
+    EXPECT_EQ(table_.Text(TextId::TASK_COUNTER_AT_MODE), u"at");
 
     // The settings page switches the language.
-    ASSERT_TRUE(table.Select(u"Fran\u00e7ais"));
-    table.LoadSelected();
-    EXPECT_EQ(table.Text(TextId::TEXT_BOX_PASTE), u"Coller");
-    ASSERT_TRUE(table.Select(u"English"));
-    table.LoadSelected();
-    EXPECT_EQ(table.Text(TextId::TEXT_BOX_PASTE), u"Paste");
-}
+    ASSERT_TRUE(table_.Select(u"Fran\u00e7ais"));
+    table_.LoadSelected();
+    EXPECT_EQ(table_.Text(TextId::TEXT_BOX_PASTE), u"Coller");
 
-TEST_F(LanguageTableTest, ALanguageWithoutFileGivesTheWholeInterfaceInEnglish) {
-    environment_.modulePath = FromWide(testing::TocklyExe());
+    // A language without a file: the whole interface is English.
     settings_.values().language = u"Klingon";
-    LanguageTable table(environment_);
-    table.SetSettings(&settings_);
-    table.Load();
-    EXPECT_EQ(table.AvailableLanguages().size(), 3u);
-    EXPECT_TRUE(table.defaultMode());
-    EXPECT_EQ(table.Text(TextId::GENERAL_SETTINGS), u"Settings");
-    EXPECT_EQ(table.Text(TextId::COUNTER_TYPE_CHANGE), u"Change counter task");
-}
-
-TEST_F(LanguageTableTest, WithoutSettingsLoadDoesNothing) {
-    environment_.modulePath = FromWide(testing::TocklyExe());
-    LanguageTable table(environment_);
-    table.Load();
-    EXPECT_TRUE(table.AvailableLanguages().empty());
-    EXPECT_FALSE(table.defaultMode());
-    EXPECT_EQ(table.Text(TextId::GENERAL_SETTINGS), u"Settings");
+    table_.Load();
+    EXPECT_TRUE(table_.defaultMode());
+    EXPECT_EQ(table_.Text(TextId::TEXT_BOX_PASTE), u"Paste");
 }
 
 TEST_F(LanguageTableTest, AMissingFolderOrProgramPathLeavesOnlyEnglish) {
-    LanguageTable table(environment_);
-    table.SetSettings(&settings_);
-    environment_.modulePath = FromWide(root_ + L"\\nowhere\\Tockly.exe");
-    table.Load();
-    EXPECT_TRUE(table.AvailableLanguages().empty());
-    EXPECT_TRUE(table.defaultMode());
-
-    environment_.modulePath.reset();
-    table.Load();
-    EXPECT_FALSE(table.LanguageFolder().has_value());
-    EXPECT_TRUE(table.AvailableLanguages().empty());
-    EXPECT_EQ(table.Text(TextId::TASKS_TITLE), u"Title");
+    table_.SetSettings(&settings_);
+    fake_.program.modulePath = FromWide(root_ + L"\\nowhere\\Tockly.exe");
+    table_.Load();
+    EXPECT_TRUE(table_.AvailableLanguages().empty());
+    EXPECT_TRUE(table_.defaultMode());
+    fake_.program.modulePath.reset();
+    table_.Load();
+    EXPECT_FALSE(table_.LanguageFolder().has_value());
+    EXPECT_EQ(table_.Text(TextId::TASKS_TITLE), u"Title");
 }
 
 TEST_F(LanguageTableTest, TheScanKeepsLanguageFilesAndPicturesByTheirNamesOnly) {
-    const std::wstring folder = MakeProgramFolder();
-    const auto german = Utf16(u"LANGUAGE=Deutsch\r\nTEXT_BOX_COPY=Kopieren\r\n");
-    testing::WriteFileBytes(folder + L"\\Deutsch.lng", german);
-    testing::WriteFileBytes(folder + L"\\lngNotes.txt", Utf16(u"; x\r\nLANGUAGE=Notes\r\n"));
-    testing::WriteFileBytes(folder + L"\\SHOUT.LNG", Utf16(u"LANGUAGE=Shout\r\n"));
-    testing::WriteFileBytes(folder + L"\\readme.txt", Utf16(u"LANGUAGE=Readme\r\n"));
-    testing::WriteFileBytes(folder + L"\\copy.lng", german);
-    testing::WriteFileBytes(folder + L"\\broken.lng", {0xFF, 0xFE, 0x00});
-    testing::WriteFileBytes(folder + L"\\lngNotes.bmp", {'B', 'M'});
-    testing::WriteFileBytes(folder + L"\\flag.bmp", {'B', 'M'});
-    ::CreateDirectoryW((folder + L"\\folder.lng").c_str(), nullptr);
-    ::CreateDirectoryW((folder + L"\\folder.bmp").c_str(), nullptr);
+    const std::wstring folder = MakeLanguageFolder();
+    Write(folder + L"lngNotes.txt", u"; x\r\nLANGUAGE=Notes\r\n");
+    Write(folder + L"SHOUT.LNG", u"LANGUAGE=Shout\r\n");
+    Write(folder + L"readme.txt", u"LANGUAGE=Readme\r\n");
+    testing::WriteFileBytes(folder + L"lngNotes.bmp", {'B', 'M'});
+    testing::WriteFileBytes(folder + L"flag.bmp", {'B', 'M'});
+    ::CreateDirectoryW((folder + L"folder.lng").c_str(), nullptr);
+    ::CreateDirectoryW((folder + L"folder.bmp").c_str(), nullptr);
+    // Its LANGUAGE line ends at byte 498, the last one the scan reads.
+    const std::u16string padding = u";" + std::u16string(249 - 15 - 3, u'x') + u"\r\n";
+    Write(folder + L"edge.lng", padding + u"LANGUAGE=Edge\r\nTASKS_DAY=Tag\r\n");
 
-    LanguageTable table(environment_);
-    table.Scan();
-    // One of the two German files keeps the name, whichever the folder lists first.
-    EXPECT_THAT(table.AvailableLanguages(), UnorderedElementsAre(u"Deutsch", u"Notes"));
-    EXPECT_THAT(table.LanguagePictures(), UnorderedElementsAre(u"lngNotes.bmp", u"flag.bmp"));
-    EXPECT_EQ(table.LanguagePicture(u"Notes"), u"lngNotes.bmp");
-
-    // A file named with "lng" inside loads from its own name.
-    ASSERT_TRUE(table.Select(u"Notes"));
-    EXPECT_EQ(table.SelectedFile(), u"lngNotes.txt");
-    table.LoadSelected();
-    EXPECT_EQ(table.Text(TextId::LANGUAGE), u"Notes");
+    table_.Scan();
+    EXPECT_THAT(table_.AvailableLanguages(), UnorderedElementsAre(u"Notes", u"Edge"));
+    EXPECT_THAT(table_.LanguagePictures(), UnorderedElementsAre(u"lngNotes.bmp", u"flag.bmp"));
+    EXPECT_EQ(table_.LanguagePicture(u"Notes"), u"lngNotes.bmp");
+    ASSERT_TRUE(table_.Select(u"Notes"));
+    table_.LoadSelected();
+    EXPECT_EQ(table_.Text(TextId::LANGUAGE), u"Notes") << "loaded from its own name";
+    ASSERT_TRUE(table_.Select(u"Edge"));
+    table_.LoadSelected();
+    EXPECT_EQ(table_.Text(TextId::TASKS_DAY), u"Tag") << "loading reads the whole file";
 }
 
-TEST_F(LanguageTableTest, OnlyTheFirst498BytesDecideWhetherAFileIsOffered) {
-    const std::wstring folder = MakeProgramFolder();
-    const std::u16string line = u"LANGUAGE=Edge\r\n";
-    const std::u16string padding = u";" + std::u16string(249 - line.size() - 3, u'x') + u"\r\n";
-    testing::WriteFileBytes(folder + L"\\edge.lng", Utf16(padding + line + u"TASKS_DAY=Tag\r\n"));
-    testing::WriteFileBytes(folder + L"\\late.lng", Utf16(u";x" + padding + line));
+TEST_F(LanguageTableTest, AChosenFileThatCannotBeReadOrIsTooLargeFallsBackToEnglish) {
+    const std::wstring folder = MakeLanguageFolder();
+    Write(folder + L"Deutsch.lng", u"LANGUAGE=Deutsch\r\nTASKS_DAY=Tag\r\n");
+    std::vector<std::uint8_t> huge = EncodeUtf16Le(u"LANGUAGE=Huge\r\nTASKS_DAY=Tag\r\n");
+    huge.resize(kMaxLanguageFileBytes + 2, 0);
+    testing::WriteFileBytes(folder + L"huge.lng", huge);
+    table_.Scan();
+    ASSERT_TRUE(table_.Select(u"Huge"));
+    table_.LoadSelected();
+    EXPECT_EQ(table_.Text(TextId::TASKS_DAY), u"Day") << "offered, but not loaded";
 
-    LanguageTable table(environment_);
-    table.Scan();
-    EXPECT_THAT(table.AvailableLanguages(), ElementsAre(u"Edge"));
-    ASSERT_TRUE(table.Select(u"Edge"));
-    table.LoadSelected();
-    EXPECT_EQ(table.Text(TextId::TASKS_DAY), u"Tag") << "the whole file is read when loading";
-}
-
-TEST_F(LanguageTableTest, AChosenFileThatCannotBeReadFallsBackToEnglish) {
-    const std::wstring folder = MakeProgramFolder();
-    testing::WriteFileBytes(folder + L"\\Deutsch.lng",
-                            Utf16(u"LANGUAGE=Deutsch\r\nTASKS_DAY=Tag\r\n"));
-    LanguageTable table(environment_);
-    table.Scan();
-    ASSERT_TRUE(table.Select(u"Deutsch"));
-    table.LoadSelected();
-    ASSERT_EQ(table.Text(TextId::TASKS_DAY), u"Tag");
-
-    {
-        // Another program holds the file without letting anyone read it.
-        HANDLE held = ::CreateFileW((folder + L"\\Deutsch.lng").c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        table.LoadSelected();
-        ::CloseHandle(held);
-        EXPECT_EQ(table.Text(TextId::TASKS_DAY), u"Day");
-    }
-
-    // Gone since the scan.
-    ::DeleteFileW((folder + L"\\Deutsch.lng").c_str());
-    table.LoadSelected();
-    EXPECT_EQ(table.Text(TextId::TASKS_DAY), u"Day");
-    EXPECT_FALSE(table.defaultMode());
-}
-
-TEST_F(LanguageTableTest, AnOversizedFileIsOfferedButNotLoaded) {
-    const std::wstring folder = MakeProgramFolder();
-    std::vector<std::uint8_t> bytes = Utf16(u"LANGUAGE=Huge\r\nTASKS_DAY=Tag\r\n");
-    bytes.resize(kMaxLanguageFileBytes + 2, 0);
-    testing::WriteFileBytes(folder + L"\\huge.lng", bytes);
-    LanguageTable table(environment_);
-    table.Scan();
-    ASSERT_TRUE(table.Select(u"Huge"));
-    table.LoadSelected();
-    EXPECT_EQ(table.Text(TextId::TASKS_DAY), u"Day");
+    ASSERT_TRUE(table_.Select(u"Deutsch"));
+    // Another program holds the file without letting anyone read it.
+    HANDLE held = ::CreateFileW((folder + L"Deutsch.lng").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    table_.LoadSelected();
+    ::CloseHandle(held);
+    EXPECT_EQ(table_.Text(TextId::TASKS_DAY), u"Day");
+    table_.LoadSelected();
+    ASSERT_EQ(table_.Text(TextId::TASKS_DAY), u"Tag");
+    ::DeleteFileW((folder + L"Deutsch.lng").c_str());  // gone since the scan
+    table_.LoadSelected();
+    EXPECT_EQ(table_.Text(TextId::TASKS_DAY), u"Day");
 }
 
 }  // namespace
