@@ -21,42 +21,30 @@ void CaptionedControl::SetText(std::u16string_view text) {
     SetText(std::wstring_view(ToWide(text)));
 }
 
-void CaptionedControl::UseFont(FontSpec wanted) {
-    if (wanted == fontSpec_ && font_) {
+void CaptionedControl::SetFont(const FontSpec& font) {
+    if (font == fontSpec_ && font_) {
         return;
     }
-    SharedFont font = AcquireFont(wanted);
-    fontSpec_ = std::move(wanted);
-    font_ = std::move(font);
+    SharedFont made = AcquireFont(font);
+    fontSpec_ = font;
+    font_ = std::move(made);
     Repaint();
 }
 
-void CaptionedControl::SetFont(const FontSpec& font) {
-    UseFont(font);
-}
-
 void CaptionedControl::SetFontFace(std::wstring_view face) {
-    FontSpec wanted = fontSpec_;
-    wanted.face = face;
-    UseFont(std::move(wanted));
+    SetFont(FontWith(&FontSpec::face, std::wstring(face)));
 }
 
 void CaptionedControl::SetFontHeight(int height) {
-    FontSpec wanted = fontSpec_;
-    wanted.height = height;
-    UseFont(std::move(wanted));
+    SetFont(FontWith(&FontSpec::height, height));
 }
 
 void CaptionedControl::SetFontWeight(int weight) {
-    FontSpec wanted = fontSpec_;
-    wanted.weight = weight;
-    UseFont(std::move(wanted));
+    SetFont(FontWith(&FontSpec::weight, weight));
 }
 
 void CaptionedControl::SetItalic(bool italic) {
-    FontSpec wanted = fontSpec_;
-    wanted.italic = italic;
-    UseFont(std::move(wanted));
+    SetFont(FontWith(&FontSpec::italic, italic));
 }
 
 void CaptionedControl::SetTextColors(COLORREF enabledColor, COLORREF disabledColor) {

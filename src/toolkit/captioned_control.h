@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "toolkit/abstract_control.h"
 #include "toolkit/font_cache.h"
@@ -62,7 +63,13 @@ protected:
     void StoreEnabled(bool enabled) noexcept { enabled_ = enabled; }
 
 private:
-    void UseFont(FontSpec wanted);
+    // The control's font with one of its fields changed.
+    template <typename Field, typename Value>
+    FontSpec FontWith(Field FontSpec::*field, Value value) const {
+        FontSpec font = fontSpec_;
+        font.*field = std::move(value);
+        return font;
+    }
 
     FontSpec fontSpec_;
     SharedFont font_;
