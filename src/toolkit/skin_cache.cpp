@@ -1,11 +1,11 @@
 #include "toolkit/skin_cache.h"
 
 #include <compare>
-#include <map>
 #include <span>
 #include <utility>
 
 #include "support/critical_section.h"
+#include "toolkit/shared_object_cache.h"
 #include "toolkit/skin_pixels.h"
 
 namespace tockly {
@@ -21,15 +21,20 @@ struct SkinKey {
     auto operator<=>(const SkinKey&) const = default;
 };
 
-struct SkinCache {
+SharedObjectCache<SkinKey, SkinBitmap>& Cache() {
+    static SharedObjectCache<SkinKey, SkinBitmap> cache;
+    return cache;
+}
+
+// The folder relative skin file names are taken from; empty until first asked for or set.
+struct SkinFolder {
     CriticalSection lock;
-    std::map<SkinKey, std::weak_ptr<const SkinBitmap>> entries;
-    std::wstring folder;
+    std::wstring path;
 };
 
-SkinCache& Cache() {
-    static SkinCache cache;
-    return cache;
+SkinFolder& Folder() {
+    static SkinFolder folder;
+    return folder;
 }
 
 std::wstring ProgramFolder() {
@@ -83,25 +88,17 @@ UniqueBitmap LoadBitmap(const SkinKey& key) {
                                                           key.height, LR_CREATEDIBSECTION)));
 }
 
-SharedBitmap Acquire(SkinKey key) {
+SharedBitmap Acquire(const SkinKey& key) {
     if (key.name.empty()) {
         return nullptr;
     }
-    SkinCache& cache = Cache();
-    CriticalSectionLock hold(cache.lock);
-    if (auto found = cache.entries.find(key); found != cache.entries.end()) {
-        if (SharedBitmap live = found->second.lock()) {
-            return live;
+    return Cache().Acquire(key, [&key]() -> SharedBitmap {
+        UniqueBitmap loaded = LoadBitmap(key);
+        if (!loaded) {
+            return nullptr;
         }
-    }
-    UniqueBitmap loaded = LoadBitmap(key);
-    if (!loaded) {
-        return nullptr;
-    }
-    auto shared = std::make_shared<const SkinBitmap>(std::move(loaded));
-    std::erase_if(cache.entries, [](const auto& entry) { return entry.second.expired(); });
-    cache.entries[std::move(key)] = shared;
-    return shared;
+        return std::make_shared<const SkinBitmap>(std::move(loaded));
+    });
 }
 
 }  // namespace
@@ -130,35 +127,29 @@ SharedBitmap AdoptBitmap(UniqueBitmap bitmap) {
 }
 
 void SetSkinFileFolder(std::wstring folder) {
-    SkinCache& cache = Cache();
-    CriticalSectionLock hold(cache.lock);
-    cache.folder = std::move(folder);
+    SkinFolder& skins = Folder();
+    CriticalSectionLock hold(skins.lock);
+    skins.path = std::move(folder);
 }
 
 std::wstring SkinFilePath(std::wstring_view name) {
     if (IsAbsolute(name)) {
         return std::wstring(name);
     }
-    SkinCache& cache = Cache();
+    SkinFolder& skins = Folder();
     std::wstring folder;
     {
-        CriticalSectionLock hold(cache.lock);
-        if (cache.folder.empty()) {
-            cache.folder = ProgramFolder();
+        CriticalSectionLock hold(skins.lock);
+        if (skins.path.empty()) {
+            skins.path = ProgramFolder();
         }
-        folder = cache.folder;
+        folder = skins.path;
     }
     return folder + L"\\" + std::wstring(name);
 }
 
 std::size_t LiveSkinBitmapCount() {
-    SkinCache& cache = Cache();
-    CriticalSectionLock hold(cache.lock);
-    std::size_t live = 0;
-    for (const auto& entry : cache.entries) {
-        live += entry.second.expired() ? 0 : 1;
-    }
-    return live;
+    return Cache().LiveCount();
 }
 
 }  // namespace tockly
