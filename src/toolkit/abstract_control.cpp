@@ -3,8 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "shell/error_guard.h"
-
 namespace tockly {
 namespace {
 
@@ -61,15 +59,8 @@ bfAbstractControl::~bfAbstractControl() {
     if (windowDestroyed_) {
         return;  // the window went with its parent; the router has already let go of it
     }
-    // Leave the map first: the messages of the destruction must not reach a half-destroyed object.
-    const bool registered = Router::Registry().Remove(window_);
     messages_.Clear();
-    ::DestroyWindow(window_);
-    if (!registered) {
-        // A destructor must not throw; the error still ends the program through the loop.
-        DeferFatalError(
-            std::make_exception_ptr(std::runtime_error("bfAbstractControl object doesn't exist")));
-    }
+    Router::DestroyWindowOf(window_, "bfAbstractControl object doesn't exist");
 }
 
 bfAbstractControl* bfAbstractControl::FromHandle(HWND window) noexcept {

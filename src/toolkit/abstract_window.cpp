@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "shell/error_guard.h"
-
 namespace tockly {
 namespace {
 
@@ -43,15 +41,10 @@ bfAbstractWindow::~bfAbstractWindow() {
     if (windowDestroyed_) {
         return;
     }
-    const bool registered = Router::Registry().Remove(window_);
     messages_.Clear();
     // Nothing else destroys a window whose object goes: without this every widget removed by the
     // user would leave its window behind.
-    ::DestroyWindow(window_);
-    if (!registered) {
-        DeferFatalError(
-            std::make_exception_ptr(std::runtime_error("bfAbstractWindow object doesn't exist")));
-    }
+    Router::DestroyWindowOf(window_, "bfAbstractWindow object doesn't exist");
 }
 
 bfAbstractWindow* bfAbstractWindow::FromHandle(HWND window) noexcept {

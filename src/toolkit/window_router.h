@@ -11,6 +11,7 @@
 
 #include <exception>
 #include <map>
+#include <stdexcept>
 
 #include "shell/error_guard.h"
 
@@ -48,6 +49,18 @@ public:
     static WindowRegistry<Object>& Registry() {
         static WindowRegistry<Object> registry;
         return registry;
+    }
+
+    // For a destructor whose object's window still exists: the object leaves the map before the
+    // window goes, so that the messages of the destruction do not reach a half-destroyed object.
+    // A window that was not in the map is reported with `missing` through the message loop (a
+    // destructor must not throw).
+    static void DestroyWindowOf(HWND window, const char* missing) noexcept {
+        const bool registered = Registry().Remove(window);
+        ::DestroyWindow(window);
+        if (!registered) {
+            DeferFatalError(std::make_exception_ptr(std::runtime_error(missing)));
+        }
     }
 
     // Nothing a handler throws may cross the system's message dispatch: it is handed to the
