@@ -1,173 +1,125 @@
 // Checks the shipped skin against the inventory: every bitmap exists as an RT_BITMAP resource of
 // Tockly.exe or as a file beside it, with its size, 32 bits per pixel, premultiplied alpha and
-// opaque tiles; the program icon has all its sizes; every menu resource has its ids and texts.
+// opaque tiles; the program icon has all its sizes; the menus have the ids and the places the
+// program relies on (their texts come from the language table).
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "skin_inventory.h"
+#include "support/gdi_handles.h"
+#include "support/utf16.h"
+#include "support/wide_text.h"
 #include "support/win32_test_paths.h"
 
+namespace tockly {
 namespace {
 
-struct InventoryEntry {
-    std::string kind;
-    std::string name;  // UTF-8
-    int width = 0;
-    int height = 0;
-    std::vector<int> iconSizes;
-};
+using testing::InventoryEntry;
 
-std::wstring Widen(const std::string& utf8) {
-    int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
-
-std::vector<InventoryEntry> ReadInventory() {
-    const char* source = std::getenv("TOCKLY_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/resources/skin/inventory.txt");
-    std::vector<InventoryEntry> entries;
-    std::string line;
-    while (std::getline(file, line)) {
-        line = line.substr(0, line.find('#'));
-        std::istringstream columns(line);
-        InventoryEntry entry;
-        std::string size;
-        if (!(columns >> entry.kind >> entry.name >> size)) {
-            continue;
-        }
-        if (entry.kind == "icon") {
-            std::istringstream sizes(size);
-            for (std::string s; std::getline(sizes, s, ',');) {
-                entry.iconSizes.push_back(std::stoi(s));
-            }
-        } else {
-            entry.width = std::stoi(size.substr(0, size.find('x')));
-            entry.height = std::stoi(size.substr(size.find('x') + 1));
-        }
-        entries.push_back(entry);
+// Size, depth, premultiplication and (for tiles) opacity of a loaded DIB section.
+void ExpectSkinBitmap(HBITMAP bitmap, const InventoryEntry& entry) {
+    DIBSECTION dib{};
+    ASSERT_EQ(::GetObjectW(bitmap, sizeof(dib), &dib), static_cast<int>(sizeof(dib)))
+        << "not a DIB section";
+    EXPECT_EQ(dib.dsBm.bmWidth, entry.width);
+    EXPECT_EQ(std::abs(dib.dsBm.bmHeight), entry.height);
+    ASSERT_EQ(dib.dsBm.bmBitsPixel, 32);
+    const auto* pixel = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+    const bool tile = entry.name.find("bkg") != std::string::npos ||
+                      entry.name.find("Bkg") != std::string::npos || entry.name == "Tray_Separator";
+    for (int i = 0; i < entry.width * entry.height; ++i, pixel += 4) {
+        ASSERT_TRUE(pixel[0] <= pixel[3] && pixel[1] <= pixel[3] && pixel[2] <= pixel[3])
+            << "colour above alpha at pixel " << i;
+        ASSERT_TRUE(!tile || pixel[3] == 255) << "a tile must be opaque";
     }
-    return entries;
 }
 
-bool IsTile(const std::string& name) {
-    return name.find("bkg") != std::string::npos || name.find("Bkg") != std::string::npos ||
-           name == "Tray_Separator";
+// A menu's ids in order: "-" for a separator, "[...]" around a submenu.
+std::string Shape(HMENU menu) {
+    std::string shape;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+        ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        shape += i == 0 ? "" : " ";
+        if (info.fType & MFT_SEPARATOR) {
+            shape += "-";
+        } else if (info.hSubMenu) {
+            shape.append("[").append(Shape(info.hSubMenu)).append("]");
+        } else {
+            shape += std::to_string(info.wID);
+        }
+    }
+    return shape;
 }
 
 // Tockly.exe as a resource container only: nothing of it runs.
 class SkinResources : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        exe_ = ::LoadLibraryExW(tockly::testing::TocklyExe().c_str(), nullptr,
+        exe_ = ::LoadLibraryExW(testing::TocklyExe().c_str(), nullptr,
                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        inventory_ = ReadInventory();
     }
-    static void TearDownTestSuite() {
-        if (exe_) {
-            ::FreeLibrary(exe_);
-        }
-    }
+    static void TearDownTestSuite() { ::FreeLibrary(exe_); }
+    void SetUp() override { ASSERT_NE(exe_, nullptr) << "Tockly.exe cannot be opened"; }
 
-    // Size, depth, premultiplication and (for tiles) opacity of a loaded DIB section.
-    static void ExpectSkinBitmap(HBITMAP bitmap, const InventoryEntry& entry) {
-        ASSERT_NE(bitmap, nullptr) << entry.name << " does not load";
-        DIBSECTION dib{};
-        ASSERT_EQ(::GetObjectW(bitmap, sizeof(dib), &dib), static_cast<int>(sizeof(dib)))
-            << entry.name << " is not a DIB section";
-        EXPECT_EQ(dib.dsBm.bmWidth, entry.width) << entry.name;
-        EXPECT_EQ(std::abs(dib.dsBm.bmHeight), entry.height) << entry.name;
-        EXPECT_EQ(dib.dsBm.bmBitsPixel, 32) << entry.name;
-        ASSERT_NE(dib.dsBm.bmBits, nullptr);
-        const auto* pixel = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
-        int notPremultiplied = 0;
-        int translucent = 0;
-        for (int i = 0; i < entry.width * entry.height; ++i, pixel += 4) {
-            std::uint8_t alpha = pixel[3];
-            if (pixel[0] > alpha || pixel[1] > alpha || pixel[2] > alpha) {
-                ++notPremultiplied;
-            }
-            if (alpha != 255) {
-                ++translucent;
-            }
-        }
-        EXPECT_EQ(notPremultiplied, 0) << entry.name << " has colour above its alpha";
-        if (IsTile(entry.name)) {
-            EXPECT_EQ(translucent, 0) << entry.name << " is a tile and must be opaque";
-        }
+    static std::string MenuShape(const wchar_t* name) {
+        const UniqueMenu menu(::LoadMenuW(exe_, name));
+        return menu ? Shape(menu.get()) : "(missing)";
     }
 
     static inline HMODULE exe_ = nullptr;
-    static inline std::vector<InventoryEntry> inventory_;
+    const std::vector<InventoryEntry> inventory_ = testing::ReadInventory();
 };
 
-TEST_F(SkinResources, InventoryIsReadable) {
-    ASSERT_NE(exe_, nullptr) << "Tockly.exe cannot be opened";
-    EXPECT_GT(inventory_.size(), 250u);
-}
-
-TEST_F(SkinResources, EveryResourceBitmapIsInTheExe) {
+TEST_F(SkinResources, EveryBitmapIsInTheExeOrBesideIt) {
     int checked = 0;
     for (const InventoryEntry& entry : inventory_) {
-        if (entry.kind != "res") {
+        SCOPED_TRACE(entry.name);
+        std::wstring name = ToWide(FromUtf8(entry.name));
+        UniqueBitmap bitmap;
+        if (entry.kind == "res") {
+            // The resource itself: a 32 bpp BI_RGB DIB, as LoadImageW hands it to AlphaBlend.
+            const HRSRC found = ::FindResourceW(exe_, name.c_str(), RT_BITMAP);
+            ASSERT_NE(found, nullptr) << "not an RT_BITMAP resource";
+            const auto* header =
+                static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(exe_, found)));
+            EXPECT_EQ(header->biBitCount, 32);
+            EXPECT_EQ(header->biCompression, static_cast<DWORD>(BI_RGB));
+            bitmap = UniqueBitmap(static_cast<HBITMAP>(
+                ::LoadImageW(exe_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        } else if (entry.kind == "file") {
+            for (wchar_t& c : name) {
+                c = c == L'/' ? L'\\' : c;
+            }
+            bitmap = UniqueBitmap(static_cast<HBITMAP>(
+                ::LoadImageW(nullptr, (testing::BinaryFolder() + L"\\" + name).c_str(),
+                             IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        } else {
             continue;
         }
-        std::wstring name = Widen(entry.name);
-        // The resource itself: a 32 bpp BI_RGB DIB, as LoadImageW hands it to AlphaBlend.
-        HRSRC found = ::FindResourceW(exe_, name.c_str(), MAKEINTRESOURCEW(2));
-        ASSERT_NE(found, nullptr) << entry.name << " is not an RT_BITMAP resource";
-        const auto* header =
-            static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(exe_, found)));
-        ASSERT_NE(header, nullptr);
-        EXPECT_EQ(header->biBitCount, 32) << entry.name;
-        EXPECT_EQ(header->biCompression, static_cast<DWORD>(BI_RGB)) << entry.name;
-        HBITMAP bitmap = static_cast<HBITMAP>(
-            ::LoadImageW(exe_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ExpectSkinBitmap(bitmap, entry);
-        ::DeleteObject(bitmap);
+        ASSERT_TRUE(bitmap) << "does not load";
+        ExpectSkinBitmap(bitmap.get(), entry);
         ++checked;
     }
-    EXPECT_GT(checked, 100);
+    EXPECT_GT(checked, 250);
 }
 
 TEST_F(SkinResources, ResourceNamesIgnoreCaseAsTheProgramSpellsThem) {
     // The program asks for mixed-case names; one is spelt two ways for two menus.
     for (const wchar_t* name :
-         {L"Button_Normal_Left", L"BUTTON_NORMAL_LEFT", L"Traymenu_Popup_Exit_Icon",
-          L"TRAYMENU_POPUP_EXIT_ICON", L"Language_ComboBox_Français"}) {
-        HANDLE image = ::LoadImageW(exe_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-        EXPECT_NE(image, nullptr) << "missing: " << static_cast<int>(wcslen(name));
-        ::DeleteObject(image);
+         {L"BUTTON_NORMAL_LEFT", L"TRAYMENU_POPUP_EXIT_ICON", L"Language_ComboBox_Français"}) {
+        const UniqueBitmap image(static_cast<HBITMAP>(
+            ::LoadImageW(exe_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        EXPECT_TRUE(image) << ToUtf8(FromWide(name));
     }
-}
-
-TEST_F(SkinResources, EveryFileIsBesideTheExe) {
-    int checked = 0;
-    for (const InventoryEntry& entry : inventory_) {
-        if (entry.kind != "file") {
-            continue;
-        }
-        std::wstring path = tockly::testing::BinaryFolder() + L"\\" + Widen(entry.name);
-        for (wchar_t& c : path) {
-            c = c == L'/' ? L'\\' : c;
-        }
-        HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageW(
-            nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-        ExpectSkinBitmap(bitmap, entry);
-        ::DeleteObject(bitmap);
-        ++checked;
-    }
-    EXPECT_GT(checked, 100);
 }
 
 #pragma pack(push, 2)
@@ -184,11 +136,10 @@ TEST_F(SkinResources, ProgramIconHasEverySize) {
         if (entry.kind != "icon") {
             continue;
         }
-        std::wstring name = Widen(entry.name);
-        HRSRC group = ::FindResourceW(exe_, name.c_str(), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+        const std::wstring name = ToWide(FromUtf8(entry.name));
+        const HRSRC group = ::FindResourceW(exe_, name.c_str(), RT_GROUP_ICON);
         ASSERT_NE(group, nullptr) << entry.name;
         const auto* header = static_cast<const WORD*>(::LockResource(::LoadResource(exe_, group)));
-        ASSERT_NE(header, nullptr);
         const auto* icons = reinterpret_cast<const GroupIconEntry*>(header + 3);
         std::vector<int> sizes;
         for (WORD i = 0; i < header[2]; ++i) {
@@ -203,145 +154,34 @@ TEST_F(SkinResources, ProgramIconHasEverySize) {
             ASSERT_NE(icon, nullptr) << size;
             ICONINFO info{};
             ASSERT_TRUE(::GetIconInfo(icon, &info));
-            BITMAP colour{};
-            ::GetObjectW(info.hbmColor, sizeof(colour), &colour);
-            EXPECT_EQ(colour.bmWidth, size);
-            ::DeleteObject(info.hbmColor);
-            ::DeleteObject(info.hbmMask);
+            const UniqueBitmap colour(info.hbmColor);
+            const UniqueBitmap mask(info.hbmMask);
+            BITMAP bits{};
+            ::GetObjectW(colour.get(), sizeof(bits), &bits);
+            EXPECT_EQ(bits.bmWidth, size);
             ::DestroyIcon(icon);
         }
     }
 }
 
-// A menu as lines: "id text" for items, "-" for separators, "[text" ... "]" around submenus.
-void Flatten(HMENU menu, std::vector<std::wstring>& lines) {
-    int count = ::GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[128] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
-        info.dwTypeData = text;
-        info.cch = 127;
-        ASSERT_TRUE(::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
-        if (info.fType & MFT_SEPARATOR) {
-            lines.push_back(L"-");
-        } else if (info.hSubMenu) {
-            lines.push_back(L"[" + std::wstring(text));
-            Flatten(info.hSubMenu, lines);
-            lines.push_back(L"]");
-        } else {
-            lines.push_back(std::to_wstring(info.wID) + L" " + text);
-        }
-    }
-}
-
-std::vector<std::wstring> MenuLines(HMODULE module, const wchar_t* name) {
-    std::vector<std::wstring> lines;
-    HMENU menu = ::LoadMenuW(module, name);
-    if (!menu) {
-        return {L"(missing)"};
-    }
-    Flatten(menu, lines);
-    ::DestroyMenu(menu);
-    return lines;
-}
-
-std::vector<std::wstring> Join(std::initializer_list<std::vector<std::wstring>> parts) {
-    std::vector<std::wstring> all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
-const std::vector<std::wstring> kTransparency = {
-    L"[Transparency", L"103 90%", L"104 80%", L"105 70%", L"106 60%", L"107 50%",
-    L"108 40%",       L"109 30%", L"110 20%", L"111 10%", L"112 0%",  L"]"};
-const std::vector<std::wstring> kHideRemove = {L"116 Hide", L"117 Remove"};
-const std::vector<std::wstring> kTopAndBar = {L"100 Always on top", L"101 Show progress bar"};
-
-TEST_F(SkinResources, WidgetMenusHaveTheirItems) {
-    EXPECT_EQ(MenuLines(exe_, L"Universal_PopupMenu"),
-              Join({kTopAndBar, kTransparency, {L"-"}, kHideRemove}));
-    EXPECT_EQ(MenuLines(exe_, L"PrintScreen_PopupMenu"), Join({kTopAndBar,
-                                                               kTransparency,
-                                                               {L"-"},
-                                                               {L"[Repeat every",
-                                                                L"118 15 minutes",
-                                                                L"119 5 minutes",
-                                                                L"120 1 minute",
-                                                                L"121 30 seconds",
-                                                                L"122 15 seconds",
-                                                                L"123 5 seconds",
-                                                                L"]",
-                                                                L"[Execute for",
-                                                                L"124 1 hour",
-                                                                L"125 30 minutes",
-                                                                L"126 15 minutes",
-                                                                L"127 5 minutes",
-                                                                L"128 1 minute",
-                                                                L"]",
-                                                                L"[File format",
-                                                                L"129 png",
-                                                                L"130 jpg",
-                                                                L"131 bmp",
-                                                                L"]"},
-                                                               kHideRemove}));
-    EXPECT_EQ(
-        MenuLines(exe_, L"Networks_PopupMenu"),
-        Join({kTopAndBar, kTransparency, {L"-", L"132 Connect", L"133 Disconnect"}, kHideRemove}));
-    EXPECT_EQ(MenuLines(exe_, L"PowerManagement_PopupMenu"),
-              Join({kTopAndBar, kTransparency, {L"-", L"134 Force"}, kHideRemove}));
-    EXPECT_EQ(MenuLines(exe_, L"StopWatch_PopupMenu"),
-              Join({{L"100 Always on top"},
-                    kTransparency,
-                    {L"-", L"135 Load times list", L"136 Save times list"},
-                    kHideRemove}));
-    EXPECT_EQ(MenuLines(exe_, L"StickyNote_PopupMenu"),
-              Join({{L"100 Always on top"},
-                    kTransparency,
-                    {L"-", L"[Change theme style", L"113 Dark theme", L"114 Light theme",
-                     L"115 Yellow theme", L"]"},
-                    kHideRemove}));
-    EXPECT_EQ(MenuLines(exe_, L"Message_Popupmenu"),
-              Join({{L"100 Always on top"}, kTransparency, {L"-", L"116 Hide"}}));
-}
-
-TEST_F(SkinResources, TrayMenuReachesEveryPage) {
-    EXPECT_EQ(MenuLines(exe_, L"Tray_Menu"),
-              (std::vector<std::wstring>{L"20000 Set default position",
-                                         L"20001 Show all widgets",
-                                         L"20002 Hide all widgets",
-                                         L"-",
-                                         L"20003 Settings",
-                                         L"20004 Informations",
-                                         L"-",
-                                         L"[Quick tasks",
-                                         L"20007 Quick sticky note",
-                                         L"20008 Quick stopwatch",
-                                         L"]",
-                                         L"[Tasks",
-                                         L"20005 Applications",
-                                         L"20010 Print screens",
-                                         L"20011 Internet connections",
-                                         L"20012 Power management",
-                                         L"]",
-                                         L"20013 Sticky notes",
-                                         L"[Counting",
-                                         L"20015 Timer",
-                                         L"20016 Counter",
-                                         L"20017 Stopwatch",
-                                         L"]",
-                                         L"-",
-                                         L"20018 Feedback",
-                                         L"20019 Exit"}));
-}
-
-TEST_F(SkinResources, TextMenuIsSubmenuZeroOfResource200) {
-    EXPECT_EQ(MenuLines(exe_, MAKEINTRESOURCEW(200)),
-              (std::vector<std::wstring>{L"[", L"201 Cut", L"202 Copy", L"203 Paste", L"204 Delete",
-                                         L"205 Select All", L"]"}));
+TEST_F(SkinResources, MenusHaveTheIdsTheProgramAnswers) {
+    // Widget menus keep their items at the top level, so that icons can be attached by place.
+    const std::string common = "100 101 [103 104 105 106 107 108 109 110 111 112] -";
+    const std::string onTopOnly = "100 [103 104 105 106 107 108 109 110 111 112] -";
+    EXPECT_EQ(MenuShape(L"Universal_PopupMenu"), common + " 116 117");
+    EXPECT_EQ(MenuShape(L"PrintScreen_PopupMenu"),
+              common + " [118 119 120 121 122 123] [124 125 126 127 128] [129 130 131] 116 117");
+    EXPECT_EQ(MenuShape(L"Networks_PopupMenu"), common + " 132 133 116 117");
+    EXPECT_EQ(MenuShape(L"PowerManagement_PopupMenu"), common + " 134 116 117");
+    EXPECT_EQ(MenuShape(L"StopWatch_PopupMenu"), onTopOnly + " 135 136 116 117");
+    EXPECT_EQ(MenuShape(L"StickyNote_PopupMenu"), onTopOnly + " [113 114 115] 116 117");
+    EXPECT_EQ(MenuShape(L"Message_Popupmenu"), onTopOnly + " 116");
+    EXPECT_EQ(MenuShape(L"Tray_Menu"),
+              "20000 20001 20002 - 20003 20004 - [20007 20008] [20005 20010 20011 20012] 20013 "
+              "[20015 20016 20017] - 20018 20019");
+    // The text box's menu is submenu 0 of resource 200.
+    EXPECT_EQ(MenuShape(MAKEINTRESOURCEW(200)), "[201 202 203 204 205]");
 }
 
 }  // namespace
+}  // namespace tockly
