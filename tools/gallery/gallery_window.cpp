@@ -440,14 +440,14 @@ void GalleryWindow::BuildPatternBand(int& y) {
     time.SetTextColors(RGB(255, 255, 255), RGB(160, 160, 160));
     time.SetText(L"01 : 02 : 05");
     pattern(time);
-    const wchar_t* icons[] = {
-        L"data\\bitmaps\\18_play_icon.bmp", L"data\\bitmaps\\18_reset_icon.bmp",
-        L"data\\bitmaps\\16_exit_icon.bmp", L"data\\bitmaps\\16_eye_icon.bmp"};
+    const char16_t* icons[] = {
+        u"data\\bitmaps\\18_play_icon.bmp", u"data\\bitmaps\\18_reset_icon.bmp",
+        u"data\\bitmaps\\16_exit_icon.bmp", u"data\\bitmaps\\16_eye_icon.bmp"};
     int x = Column(0);
     for (int i = 0; i < 4; ++i) {
         auto& button = Add<bfButton>(x, row, 22);
         button.SetCustomSkin(ModernSkin());
-        button.SetIconFiles(std::u16string(reinterpret_cast<const char16_t*>(icons[i])));
+        button.SetIconFiles(icons[i]);
         pattern(button);
         if (i == 1) {
             Hovered(button);
