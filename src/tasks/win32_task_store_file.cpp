@@ -16,17 +16,22 @@ bool WriteTaskStoreFile(AppSettings& settings, const TaskStore& store) {
     return settings.WriteDataFile(*folder + kTaskStoreFileName, EncodeTaskStore(store));
 }
 
-std::optional<TaskStore> ReadTaskStoreFile(const AppSettings& settings) {
+std::optional<TaskStore> ReadTaskStoreFile(AppSettings& settings) {
     const std::optional<std::u16string> folder = settings.AppDataFolder();
     if (!folder) {
         return std::nullopt;
     }
-    const std::optional<std::vector<std::uint8_t>> bytes =
-        ReadWholeFile(*folder + kTaskStoreFileName);
+    const std::u16string path = *folder + kTaskStoreFileName;
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
     if (!bytes) {
         return std::nullopt;
     }
-    return DecodeTaskStore(*bytes).store;
+    std::optional<TaskStore> store = DecodeTaskStore(*bytes).store;
+    if (!store) {
+        // Best effort: a copy that cannot be written changes nothing else.
+        (void)settings.WriteDataFile(path + kDamagedCopySuffix, *bytes);
+    }
+    return store;
 }
 
 }  // namespace tockly

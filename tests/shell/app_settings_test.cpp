@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32_autostart_registry.h"
+#include "support/fake_outside_world.h"
 #include "support/utf16.h"
 #include "support/wide_text.h"
 #include "support/win32_files.h"
@@ -20,15 +21,6 @@ namespace {
 using testing::FileBytes;
 using testing::PathExists;
 using testing::RemoveTree;
-
-class FakeProgramEnvironment : public ProgramEnvironment {
-public:
-    std::optional<std::u16string> ModulePath() override { return modulePath; }
-    std::optional<std::u16string> LocalAppDataFolder() override { return appDataFolder; }
-
-    std::optional<std::u16string> modulePath = u"C:\\Program Files\\Tockly\\Tockly.exe";
-    std::optional<std::u16string> appDataFolder;
-};
 
 std::optional<std::wstring> RunValue() {
     wchar_t data[1024];
@@ -48,6 +40,7 @@ protected:
     void SetUp() override {
         root_ = testing::MakeScratchFolder(L"settings");
         environment_.appDataFolder = FromWide(root_);
+        environment_.modulePath = u"C:\\Program Files\\Tockly\\Tockly.exe";
     }
     void TearDown() override {
         RemoveTree(root_);
@@ -58,7 +51,7 @@ protected:
     std::wstring SettingsFile() const { return DataFolder() + L"\\settings.ini"; }
 
     std::wstring root_;
-    FakeProgramEnvironment environment_;
+    testing::FakeProgramEnvironment environment_;
     Win32AutostartRegistry registry_;
     FixedClock clock_{TimePoint{2024, 1, 1, 12, 0, 0, 0}};
     OutsideWorld world_{environment_, registry_, clock_};

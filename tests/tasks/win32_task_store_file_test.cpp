@@ -53,6 +53,19 @@ TEST_F(TaskStoreFileTest, AFailedWriteKeepsThePreviousFile) {
     EXPECT_EQ(ReadTaskStoreFile(settings_), SampleStore());
 }
 
+TEST_F(TaskStoreFileTest, ADamagedFileLoadsNothingAndIsKeptAsACopy) {
+    ASSERT_TRUE(WriteTaskStoreFile(settings_, SampleStore()));
+    std::vector<std::uint8_t> damaged = *FileBytes(StoreFile());
+    damaged.pop_back();  // the length field no longer matches
+    testing::WriteFileBytes(StoreFile(), damaged);
+
+    EXPECT_FALSE(ReadTaskStoreFile(settings_).has_value());
+    EXPECT_EQ(FileBytes(StoreFile()), damaged) << "left as it is";
+    EXPECT_EQ(FileBytes(StoreFile() + L".damaged"), damaged);
+    ASSERT_TRUE(WriteTaskStoreFile(settings_, testing::ManyTasks(2)));
+    EXPECT_EQ(FileBytes(StoreFile() + L".damaged"), damaged) << "the next save keeps the copy";
+}
+
 TEST_F(TaskStoreFileTest, WithoutTheDataFolderNothingIsWrittenOrCreated) {
     testing::RemoveTree(DataFolder());
     EXPECT_FALSE(WriteTaskStoreFile(settings_, SampleStore()));
