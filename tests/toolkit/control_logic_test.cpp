@@ -1,0 +1,179 @@
+// The controls' logic without windows: the push-button state machine, piece and half layouts,
+// gradient slices and custom skin files.
+
+#include <gtest/gtest.h>
+
+#include "toolkit/button_skin_files.h"
+#include "toolkit/button_state_machine.h"
+#include "toolkit/control_geometry.h"
+#include "toolkit/gradient_slice.h"
+#include "toolkit/skin_pixels.h"
+
+namespace tockly {
+namespace {
+
+constexpr bool kInside = true;
+constexpr bool kOutside = false;
+constexpr bool kHeld = true;
+constexpr bool kUp = false;
+
+TEST(PushButton, HoverPressAndReleaseWithTrackingAskedForOncePerVisit) {
+    ButtonStateMachine button;
+    EXPECT_TRUE(button.MouseMove(kInside, kUp).startTracking);
+    EXPECT_FALSE(button.MouseMove(kInside, kUp).startTracking);
+    EXPECT_EQ(button.state(), MouseState::Hovered);
+    const ControlEffects down = button.LeftDown();
+    EXPECT_TRUE(down.capture && !down.notify);
+    EXPECT_EQ(button.state(), MouseState::Pressed);
+    const ControlEffects up = button.LeftUp(kInside);
+    EXPECT_TRUE(up.releaseCapture && up.notify);
+    EXPECT_EQ(button.state(), MouseState::Normal);
+    button.MouseMove(kInside, kUp);
+    EXPECT_TRUE(button.MouseLeave(kUp).repaint);
+    EXPECT_EQ(button.state(), MouseState::Normal);
+    EXPECT_TRUE(button.MouseMove(kInside, kUp).startTracking);  // a new visit
+    button.LeftDown();
+    button.MouseLeave(kHeld);  // pressed, left with the button held: looks normal
+    EXPECT_EQ(button.state(), MouseState::Normal);
+}
+
+TEST(PushButton, MovingBackInWithTheButtonHeldPressesAgainOnlyWhenAllowed) {
+    ButtonStateMachine button;
+    button.LeftDown();
+    button.MouseMove(kOutside, kHeld);
+    button.MouseMove(kInside, kHeld);
+    EXPECT_EQ(button.state(), MouseState::Pressed);
+    ButtonStateMachine stubborn;
+    stubborn.flags().pressOnReEntry = false;
+    stubborn.LeftDown();
+    stubborn.MouseMove(kOutside, kHeld);
+    stubborn.MouseMove(kInside, kHeld);
+    EXPECT_EQ(stubborn.state(), MouseState::Hovered);
+    EXPECT_TRUE(stubborn.LeftUp(kInside).notify);
+
+    // A drag that began elsewhere neither presses nor clicks.
+    ButtonStateMachine passedOver;
+    passedOver.MouseMove(kInside, kHeld);
+    EXPECT_EQ(passedOver.state(), MouseState::Hovered);
+    EXPECT_FALSE(passedOver.LeftUp(kInside).notify);
+}
+
+TEST(PushButton, LosingTheCaptureOrBeingDisabledEndsAPressWithoutAClick) {
+    ButtonStateMachine button;
+    button.LeftDown();
+    EXPECT_TRUE(button.CaptureLost().repaint);
+    EXPECT_FALSE(button.LeftUp(kInside).notify);
+    button.LeftDown();
+    button.LeftUp(kInside);
+    EXPECT_EQ(button.CaptureLost(), ControlEffects{});  // our own release after a click
+
+    button.MouseMove(kInside, kUp);
+    button.SetEnabled(false);
+    EXPECT_EQ(button.state(), MouseState::Normal);
+    EXPECT_EQ(button.LeftDown(), ControlEffects{});
+    EXPECT_EQ(button.MouseMove(kInside, kUp), ControlEffects{});
+    button.MouseLeave(kUp);
+    button.SetEnabled(true);
+    // The leave ended the old tracking request; without a new one the hover would never end.
+    EXPECT_TRUE(button.MouseMove(kInside, kUp).startTracking);
+}
+
+TEST(ToggleButton, AClickChecksAndACheckedToggleIgnoresClicksUnlessUncheckingIsAllowed) {
+    ButtonStateMachine button;
+    button.SetToggle(true);
+    const ControlEffects down = button.LeftDown();
+    EXPECT_TRUE(down.notify && down.capture && button.checked());
+    EXPECT_TRUE(button.LeftUp(kInside).releaseCapture);
+    button.MouseLeave(kHeld);
+    EXPECT_EQ(button.state(), MouseState::Pressed);  // shows pressed while checked
+    EXPECT_EQ(button.LeftDown(), ControlEffects{});
+
+    button.flags().allowUncheck = true;
+    EXPECT_TRUE(button.LeftDown().notify);
+    EXPECT_FALSE(button.checked());
+    button.MouseMove(kInside, kHeld);  // unchecked under a held button: not pressed
+    EXPECT_EQ(button.state(), MouseState::Hovered);
+    EXPECT_FALSE(button.LeftUp(kInside).notify);
+
+    button.SetChecked(true);  // the owner's check
+    EXPECT_EQ(button.state(), MouseState::Pressed);
+    ButtonStateMachine push;
+    EXPECT_EQ(push.SetChecked(true), ControlEffects{});
+    EXPECT_FALSE(push.checked());
+}
+
+TEST(Layout, ThreePiecesAndDoubleButtonHalvesKeepACentreColumn) {
+    const ThreePieceSpans spans = LayoutThreePieces(100, 25, 5);
+    EXPECT_EQ(spans.left, (PixelRect{0, 0, 5, 25}));
+    EXPECT_EQ(spans.centre, (PixelRect{5, 0, 90, 25}));  // columns 5 to 94
+    EXPECT_EQ(spans.right, (PixelRect{95, 0, 5, 25}));
+    EXPECT_EQ(LayoutThreePieces(7, 25, 5).centre, (PixelRect{3, 0, 1, 25}));  // ends shrink
+    EXPECT_EQ(LayoutThreePieces(0, 25, 5).centre.width, 0);
+    EXPECT_EQ(FitPieceSkin({25, 10}, 3, 40), (ControlSize{21, 25}));
+    EXPECT_EQ(FitPieceSkin({0, 0}, 17, 20), (ControlSize{17, 20}));  // an icon has no height
+
+    DoubleButtonGeometry geometry(2, 30, 5);
+    EXPECT_EQ(geometry.leftWidth(), 6);
+    geometry.SetHalfWidth(ButtonHalf::Left, 40);
+    EXPECT_EQ(geometry.totalWidth(), 71);
+    // The line between the halves belongs to neither.
+    for (const auto& [x, half] : {std::pair{-1, ButtonHalf::None},
+                                  {0, ButtonHalf::Left},
+                                  {39, ButtonHalf::Left},
+                                  {40, ButtonHalf::None},
+                                  {41, ButtonHalf::Right},
+                                  {70, ButtonHalf::Right},
+                                  {71, ButtonHalf::None}}) {
+        EXPECT_EQ(geometry.HalfAt(x), half) << x;
+    }
+}
+
+TEST(GradientSlice, LevelsAtBothEdgesRoundToTheNearestStepAndStayInRange) {
+    struct Case {
+        GradientBackground gradient;
+        int position, size;
+        GradientSlice expected;
+    };
+    const Case cases[] = {
+        {{.extentHeight = 3, .startLevel = 0, .endLevel = 100}, 1, 1, {33, 67}},
+        {{.extentHeight = 3, .startLevel = 0, .endLevel = 100}, 0, 3, {0, 100}},
+        {{.extentHeight = 200, .startLevel = 200, .endLevel = 100}, 50, 100, {175, 125}},
+        {{.extentWidth = 400, .startLevel = 40, .endLevel = 240, .horizontal = true},
+         100,
+         100,
+         {90, 140}},
+        {{.startLevel = 90, .endLevel = 10}, 20, 30, {90, 90}},  // no extent yet
+        {{.extentHeight = 100, .startLevel = 250, .endLevel = 50}, 80, 60, {90, 50}},
+        {{.extentHeight = 100, .startLevel = 250, .endLevel = 50}, -50, 10, {250, 250}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SliceGradient(c.gradient, c.position, c.size), c.expected) << c.position;
+    }
+}
+
+TEST(CustomSkinFiles, ALeftAndRightPieceStandsInMirroredForAMissingOrSameRightPiece) {
+    using enum ButtonBitmap;
+    ButtonSkinFiles files;
+    files[NormalLeft] = u"data\\bitmaps_menu\\172x85_button_gray_lr_5.bmp";
+    files[PressedLeft] = u"data\\bitmaps_menu\\x_lr_clicked.bmp";
+    files[PressedRight] = files[PressedLeft];
+    files[HoveredLeft] = u"data\\bitmaps_menu\\x_lr_hovered.bmp";
+    files[HoveredRight] = u"data\\bitmaps_menu\\x_hovered_right.bmp";
+    const auto plan = PlanSkinFileLoads(files);
+    const auto load = [&plan](ButtonBitmap which) { return plan[static_cast<int>(which)]; };
+    EXPECT_EQ(load(NormalRight), (SkinFileLoad{files[NormalLeft], true}));
+    EXPECT_EQ(load(PressedRight), (SkinFileLoad{files[PressedLeft], true}));
+    EXPECT_EQ(load(HoveredRight), (SkinFileLoad{files[HoveredRight], false}));  // its own
+    EXPECT_EQ(load(Icon), SkinFileLoad{});
+    EXPECT_FALSE(IsLeftAndRightPiece(u"data\\bitmaps\\1x9_green_progress_bar.bmp"));
+
+    std::vector<std::uint32_t> pixels{1, 2, 3, 4, 5, 6};
+    MirrorPixelRows(pixels, 3, 2);
+    EXPECT_EQ(pixels, (std::vector<std::uint32_t>{3, 2, 1, 6, 5, 4}));
+    std::vector<std::uint32_t> shortBuffer{1, 2, 3};
+    MirrorPixelRows(shortBuffer, 3, 2);  // too short for its size: left alone
+    EXPECT_EQ(shortBuffer, (std::vector<std::uint32_t>{1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace tockly
