@@ -9,10 +9,8 @@
 
 namespace tockly::testing {
 
-class Snapshot {
-public:
+struct Snapshot {
     int width = 0;
-    int height = 0;
     std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, top row first
 
     COLORREF At(int x, int y) const {
@@ -25,16 +23,10 @@ public:
 inline Snapshot Render(HWND control) {
     RECT client{};
     ::GetClientRect(control, &client);
-    Snapshot shot;
-    shot.width = client.right;
-    shot.height = client.bottom;
-    if (shot.width <= 0 || shot.height <= 0) {
-        return shot;
-    }
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
@@ -43,16 +35,14 @@ inline Snapshot Render(HWND control) {
     HGDIOBJ previous = ::SelectObject(dc, bitmap);
     ::SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     ::GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    shot.pixels.assign(first, first + static_cast<std::size_t>(shot.width) * shot.height);
+    Snapshot shot{client.right, {}};
+    if (const auto* first = static_cast<const std::uint32_t*>(bits)) {
+        shot.pixels.assign(first, first + static_cast<std::size_t>(client.right) * client.bottom);
+    }
     ::SelectObject(dc, previous);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
     return shot;
-}
-
-inline int Grey(COLORREF color) {
-    return GetRValue(color);
 }
 
 }  // namespace tockly::testing

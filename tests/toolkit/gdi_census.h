@@ -1,130 +1,137 @@
 #pragma once
-// Counts the GDI objects and device contexts this program makes and frees, by routing its own
-// calls to gdi32 and user32 through counters (the program's import table is patched once). Wine
-// does not count GUI resources (GetGuiResources answers 0), and the census also catches what
-// GetGuiResources cannot: an object deleted twice, or one that was never ours. Only the kinds of
-// object the toolkit makes are counted; a new kind shows up as a stray delete until it is added.
+// Counts what controls make and free: GDI objects, window DCs and menus through counters on the
+// program's own calls to gdi32 and user32 (its import table is patched at start-up), the thread's
+// windows, and the process's GDI objects whoever made them. The counters also catch what a total
+// cannot: an object deleted twice, or one that was never ours. Only the kinds of object the
+// toolkit makes are counted; a new kind shows up as a stray delete until it is added here.
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <set>
+#include <type_traits>
+
+#include "support/critical_section.h"
 
 namespace tockly::testing {
 
+struct CensusCounts {
+    long objects = 0;         // bitmaps, brushes, fonts and memory DCs alive
+    long windowDcs = 0;       // GetDC without ReleaseDC
+    long menus = 0;           // LoadMenuW without DestroyMenu
+    long strayDeletes = 0;    // deletes of handles never seen made, or seen twice
+    long windows = 0;         // windows of this thread, children included
+    long processObjects = 0;  // the process's GDI objects as the platform keeps them
+    bool operator==(const CensusCounts&) const = default;
+};
+
+inline void PrintTo(const CensusCounts& c, std::ostream* out) {
+    *out << "{objects " << c.objects << ", window DCs " << c.windowDcs << ", menus " << c.menus
+         << ", stray deletes " << c.strayDeletes << ", windows " << c.windows
+         << ", process GDI objects " << c.processObjects << "}";
+}
+
 class GdiCensus {
 public:
-    struct Counts {
-        long objects = 0;       // GDI objects alive (bitmaps, pattern brushes, fonts, memory DCs)
-        long windowDcs = 0;     // GetDC without ReleaseDC
-        long strayDeletes = 0;  // deletes of handles the census never saw made, or seen twice
-        bool operator==(const Counts&) const = default;
-    };
-
-    static GdiCensus& Instance() {
-        static GdiCensus census;
-        return census;
+    static CensusCounts Now() {
+        CensusCounts counts{.windows = ThreadWindows(), .processObjects = ProcessObjects()};
+        CriticalSectionLock hold(lock_);
+        counts.objects = static_cast<long>(objects_.size());
+        counts.windowDcs = windowDcs_;
+        counts.menus = static_cast<long>(menus_.size());
+        counts.strayDeletes = strayDeletes_;
+        return counts;
     }
-
-    Counts Now() {
-        Lock hold;
-        return {static_cast<long>(live_.size()), windowDcs_, strayDeletes_};
-    }
-    bool installed() const { return installed_; }
 
 private:
-    struct Lock {
-        Lock() { ::EnterCriticalSection(&Section()); }
-        ~Lock() { ::LeaveCriticalSection(&Section()); }
-    };
-    static CRITICAL_SECTION& Section() {
-        static CRITICAL_SECTION section = [] {
-            CRITICAL_SECTION made;
-            ::InitializeCriticalSection(&made);
-            return made;
-        }();
-        return section;
-    }
+    inline static CriticalSection lock_;
+    inline static std::set<HANDLE> objects_;
+    inline static std::set<HANDLE> menus_;
+    inline static long windowDcs_ = 0;
+    inline static long strayDeletes_ = 0;
 
-    template <typename Handle>
-    static Handle Made(Handle handle) {
-        if (handle != nullptr) {
-            Lock hold;
-            Instance().live_.insert(handle);
+    // Hooks for a function that makes what `live` holds, and for one that deletes it.
+    template <typename Function>
+    struct Hook;
+    template <typename Result, typename... Arguments>
+    struct Hook<Result(WINAPI*)(Arguments...)> {
+        template <auto& original, std::set<HANDLE>& live>
+        static Result WINAPI Making(Arguments... arguments) {
+            Result made = original(arguments...);
+            CriticalSectionLock hold(lock_);
+            if (made != nullptr) {
+                live.insert(made);
+            }
+            return made;
         }
-        return handle;
+        template <auto& original, std::set<HANDLE>& live>
+        static Result WINAPI Deleting(Arguments... handle) {
+            {
+                CriticalSectionLock hold(lock_);
+                strayDeletes_ += ((live.erase(handle) == 0 ? 1 : 0) + ...);
+            }
+            return original(handle...);
+        }
+    };
+    template <auto& original, std::set<HANDLE>& live = objects_>
+    static void PatchMaking(const char* dll, const char* name) {
+        using Function = std::remove_reference_t<decltype(original)>;
+        Patch(dll, name, &Hook<Function>::template Making<original, live>, original);
     }
-    static void Gone(HGDIOBJ handle) {
-        Lock hold;
-        if (Instance().live_.erase(handle) == 0) {
-            ++Instance().strayDeletes_;
-        }
+    template <auto& original, std::set<HANDLE>& live = objects_>
+    static void PatchDeleting(const char* dll, const char* name) {
+        using Function = std::remove_reference_t<decltype(original)>;
+        Patch(dll, name, &Hook<Function>::template Deleting<original, live>, original);
     }
 
     // The originals, filled when the import table is patched.
     inline static decltype(&::CreateCompatibleDC) createCompatibleDc_ = nullptr;
-    inline static decltype(&::DeleteDC) deleteDc_ = nullptr;
     inline static decltype(&::CreateDIBSection) createDibSection_ = nullptr;
     inline static decltype(&::CreatePatternBrush) createPatternBrush_ = nullptr;
+    inline static decltype(&::CreateSolidBrush) createSolidBrush_ = nullptr;
     inline static decltype(&::CreateFontW) createFont_ = nullptr;
+    inline static decltype(&::DeleteDC) deleteDc_ = nullptr;
     inline static decltype(&::DeleteObject) deleteObject_ = nullptr;
+    inline static decltype(&::LoadMenuW) loadMenu_ = nullptr;
+    inline static decltype(&::DestroyMenu) destroyMenu_ = nullptr;
     inline static decltype(&::LoadImageW) loadImage_ = nullptr;
     inline static decltype(&::GetDC) getDc_ = nullptr;
     inline static decltype(&::ReleaseDC) releaseDc_ = nullptr;
 
-    static HDC WINAPI CreateCompatibleDcHook(HDC dc) { return Made(createCompatibleDc_(dc)); }
-    static BOOL WINAPI DeleteDcHook(HDC dc) {
-        Gone(dc);
-        return deleteDc_(dc);
-    }
-    static HBITMAP WINAPI CreateDibSectionHook(HDC dc, const BITMAPINFO* info, UINT usage,
-                                               void** bits, HANDLE section, DWORD offset) {
-        return Made(createDibSection_(dc, info, usage, bits, section, offset));
-    }
-    static HBRUSH WINAPI CreatePatternBrushHook(HBITMAP bitmap) {
-        return Made(createPatternBrush_(bitmap));
-    }
-    static HFONT WINAPI CreateFontHook(int height, int width, int escapement, int orientation,
-                                       int weight, DWORD italic, DWORD underline, DWORD strikeOut,
-                                       DWORD charset, DWORD precision, DWORD clip, DWORD quality,
-                                       DWORD pitch, LPCWSTR face) {
-        return Made(createFont_(height, width, escapement, orientation, weight, italic, underline,
-                                strikeOut, charset, precision, clip, quality, pitch, face));
-    }
-    static BOOL WINAPI DeleteObjectHook(HGDIOBJ object) {
-        Gone(object);
-        return deleteObject_(object);
-    }
     static HANDLE WINAPI LoadImageHook(HINSTANCE instance, LPCWSTR name, UINT type, int width,
                                        int height, UINT flags) {
         HANDLE image = loadImage_(instance, name, type, width, height, flags);
-        return type == IMAGE_BITMAP ? Made(image) : image;
+        CriticalSectionLock hold(lock_);
+        if (image != nullptr && type == IMAGE_BITMAP) {
+            objects_.insert(image);
+        }
+        return image;
     }
     static HDC WINAPI GetDcHook(HWND window) {
         HDC dc = getDc_(window);
-        if (dc != nullptr) {
-            Lock hold;
-            ++Instance().windowDcs_;
-        }
+        CriticalSectionLock hold(lock_);
+        windowDcs_ += dc != nullptr ? 1 : 0;
         return dc;
     }
     static int WINAPI ReleaseDcHook(HWND window, HDC dc) {
         const int released = releaseDc_(window, dc);
-        if (released != 0) {
-            Lock hold;
-            --Instance().windowDcs_;
-        }
+        CriticalSectionLock hold(lock_);
+        windowDcs_ -= released != 0 ? 1 : 0;
         return released;
     }
 
+    // Points the program's import of `name` at `hook`. A function the program does not import
+    // cannot make anything, so a missing import is no failure; the census's own test shows that
+    // the patching works.
     template <typename Function>
-    static bool Patch(const char* dll, const char* name, Function hook, Function& original) {
+    static void Patch(const char* dll, const char* name, Function hook, Function& original) {
         auto* base = reinterpret_cast<BYTE*>(::GetModuleHandleW(nullptr));
-        const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-        const IMAGE_DATA_DIRECTORY& imports =
-            nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+            base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
         for (; entry->Name != 0; ++entry) {
             if (_stricmp(reinterpret_cast<const char*>(base + entry->Name), dll) != 0) {
                 continue;
@@ -134,12 +141,10 @@ private:
                 base +
                 (entry->OriginalFirstThunk != 0 ? entry->OriginalFirstThunk : entry->FirstThunk));
             for (; named->u1.AddressOfData != 0; ++named, ++slot) {
-                if (IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal)) {
-                    continue;
-                }
                 const auto* byName =
                     reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + named->u1.AddressOfData);
-                if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) {
+                if (IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal) ||
+                    std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) {
                     continue;
                 }
                 DWORD protection = 0;
@@ -149,51 +154,71 @@ private:
                 slot->u1.Function = reinterpret_cast<ULONG_PTR>(hook);
                 ::VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), protection,
                                  &protection);
-                return true;
             }
         }
-        return false;
     }
 
-    GdiCensus() {
-        installed_ =
-            Patch("gdi32.dll", "CreateCompatibleDC", &CreateCompatibleDcHook,
-                  createCompatibleDc_) &&
-            Patch("gdi32.dll", "DeleteDC", &DeleteDcHook, deleteDc_) &&
-            Patch("gdi32.dll", "CreateDIBSection", &CreateDibSectionHook, createDibSection_) &&
-            Patch("gdi32.dll", "CreatePatternBrush", &CreatePatternBrushHook,
-                  createPatternBrush_) &&
-            Patch("gdi32.dll", "CreateFontW", &CreateFontHook, createFont_) &&
-            Patch("gdi32.dll", "DeleteObject", &DeleteObjectHook, deleteObject_) &&
-            Patch("user32.dll", "LoadImageW", &LoadImageHook, loadImage_) &&
-            Patch("user32.dll", "GetDC", &GetDcHook, getDc_) &&
-            Patch("user32.dll", "ReleaseDC", &ReleaseDcHook, releaseDc_);
+    static bool Install() {
+        PatchMaking<createCompatibleDc_>("gdi32.dll", "CreateCompatibleDC");
+        PatchMaking<createDibSection_>("gdi32.dll", "CreateDIBSection");
+        PatchMaking<createPatternBrush_>("gdi32.dll", "CreatePatternBrush");
+        PatchMaking<createSolidBrush_>("gdi32.dll", "CreateSolidBrush");
+        PatchMaking<createFont_>("gdi32.dll", "CreateFontW");
+        PatchDeleting<deleteDc_>("gdi32.dll", "DeleteDC");
+        PatchDeleting<deleteObject_>("gdi32.dll", "DeleteObject");
+        PatchMaking<loadMenu_, menus_>("user32.dll", "LoadMenuW");
+        PatchDeleting<destroyMenu_, menus_>("user32.dll", "DestroyMenu");
+        Patch("user32.dll", "LoadImageW", &LoadImageHook, loadImage_);
+        Patch("user32.dll", "GetDC", &GetDcHook, getDc_);
+        Patch("user32.dll", "ReleaseDC", &ReleaseDcHook, releaseDc_);
+        return true;
+    }
+    inline static const bool patched_ = Install();  // when the program starts
+
+    static long ThreadWindows() {
+        long count = 0;
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND window, LPARAM counter) -> BOOL {
+                ++*reinterpret_cast<long*>(counter);
+                ::EnumChildWindows(
+                    window,
+                    [](HWND, LPARAM inner) -> BOOL {
+                        ++*reinterpret_cast<long*>(inner);
+                        return TRUE;
+                    },
+                    counter);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count;
     }
 
-    bool installed_ = false;
-    std::set<HANDLE> live_;
-    long windowDcs_ = 0;
-    long strayDeletes_ = 0;
+    // GetGuiResources where the platform answers it; Wine answers 0 but keeps the GDI handle
+    // table that the PEB points to like Windows (64-bit layout), holding this process's objects.
+    static long ProcessObjects() {
+        if (const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) {
+            return static_cast<long>(reported);
+        }
+        struct Entry {
+            std::uint64_t kernelObject;
+            std::uint16_t processId, count, unique;
+            std::uint8_t type, flags;
+            std::uint64_t userPointer;
+        };
+        static_assert(sizeof(Entry) == 24);
+        using GetPeb = const BYTE*(WINAPI*)();
+        const auto getPeb = reinterpret_cast<GetPeb>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetCurrentPeb")));
+        const Entry* table =
+            getPeb != nullptr ? *reinterpret_cast<const Entry* const*>(getPeb() + 0xF8) : nullptr;
+        const auto self = static_cast<std::uint16_t>(::GetCurrentProcessId());
+        long count = 0;
+        for (int i = 0; table != nullptr && i < 0x10000; ++i) {
+            count += table[i].type != 0 && (table[i].processId == 0 || table[i].processId == self);
+        }
+        return count;
+    }
 };
-
-// Windows of this thread, top-level and children: the USER objects the toolkit makes.
-inline long CountThreadWindows() {
-    long count = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM counter) -> BOOL {
-            ++*reinterpret_cast<long*>(counter);
-            ::EnumChildWindows(
-                window,
-                [](HWND, LPARAM inner) -> BOOL {
-                    ++*reinterpret_cast<long*>(inner);
-                    return TRUE;
-                },
-                counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
 
 }  // namespace tockly::testing
