@@ -37,7 +37,6 @@ TEST(ComboPlacement, BelowWhenItFitsElseAboveOrOnTheLargerSideAndInsideTheWorkAr
         {{100, 90, 200, 113}, 8, {0, 0, 1024, 150}, {100, 90 - 82, 100, 82, 4, true}},
         // Sideways inside the work area.
         {{980, 200, 1080, 223}, 3, kWorkArea, {924, 222, 100, 62, 3, false}},
-        {{-50, 200, 50, 223}, 3, {0, 0, 800, 600}, {0, 222, 100, 62, 3, false}},
     };
     for (const Case& c : cases) {
         const ListPlacement placement = PlaceComboList(c.combo, c.items, 20, 8, c.workArea);
@@ -57,47 +56,6 @@ TEST(ComboItems, SelectingPastTheEndFailsAndChangesNothing) {
     EXPECT_EQ(list.selectedText(), u"item C");
     list.Clear();
     EXPECT_EQ(list.selected(), -1);
-}
-
-TEST(ComboKeys, ArrowsAndPagesMoveTheHighlightWithinTheItems) {
-    ComboListModel list = List(5);
-    list.Select(1);
-    list.Open();
-    for (const auto& [key, highlighted] : {std::pair{EditKey::Up, 0},
-                                           {EditKey::Up, 0},
-                                           {EditKey::Right, 4},
-                                           {EditKey::Down, 4},
-                                           {EditKey::PageUp, 0},
-                                           {EditKey::PageDown, 4},
-                                           {EditKey::Left, 0},
-                                           {EditKey::Down, 1}}) {
-        EXPECT_EQ(list.HandleKey(key), ListAction::Moved);
-        EXPECT_EQ(list.highlighted(), highlighted);
-    }
-    EXPECT_EQ(list.HandleKey(EditKey::Space), ListAction::Pick);
-    EXPECT_EQ(list.HandleKey(EditKey::Escape), ListAction::Cancel);
-    ComboListModel empty;
-    empty.Open();
-    empty.HandleKey(EditKey::End);
-    EXPECT_FALSE(empty.PickHighlighted());
-}
-
-TEST(ComboScrolling, TheHighlightIsKeptInViewAndItemsAreFoundUnderTheScroll) {
-    ComboListModel list = List(20);
-    list.SetItemHeight(20);
-    list.SetVisibleRows(8);
-    list.Select(15);
-    list.Open();
-    EXPECT_EQ(list.topIndex(), 8);  // 15 is the last visible row
-    EXPECT_EQ(list.ItemAt(1 + 7 * 20), 15);
-    list.HandleKey(EditKey::End);
-    EXPECT_EQ(list.topIndex(), 12);
-    EXPECT_EQ(list.ItemAt(0), -1);           // the frame
-    EXPECT_EQ(list.ItemAt(1 + 8 * 20), -1);  // below the last row
-    ComboListModel few = List(3);
-    few.SetVisibleRows(8);
-    EXPECT_FALSE(few.scrolls());
-    EXPECT_EQ(few.ItemAt(1 + 3 * 20), -1);
 }
 
 }  // namespace

@@ -138,15 +138,5 @@ TEST(SpinBoxTyping, PasteTakesTheDigitsOfANumberOnlyWhenTheyFitAndCutChangesTheV
     EXPECT_EQ(spin.value(), 4);
 }
 
-TEST(SpinBoxDigits, ReadDigitsRefusesSignsBlanksAndOverflow) {
-    int number = -1;
-    EXPECT_TRUE(ReadDigits(u"007", number));
-    EXPECT_EQ(number, 7);
-    EXPECT_TRUE(ReadDigits(u"2147483647", number));
-    for (const char16_t* refused : {u"2147483648", u"-1", u"1 ", u""}) {
-        EXPECT_FALSE(ReadDigits(refused, number));
-    }
-}
-
 }  // namespace
 }  // namespace tockly

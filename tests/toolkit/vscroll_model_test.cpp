@@ -65,23 +65,6 @@ TEST(VScrollSteps, LineStepsStopAtBothEndsAndTheWheelAddsUpFineDeltas) {
     EXPECT_EQ(bar.position(), 900);
 }
 
-TEST(VScrollSteps, TrackPagingRepeatsUntilTheThumbReachesThePressPoint) {
-    VScrollModel bar = Bar(1000, 100);
-    int steps = 0;
-    while (bar.PageDownTowards(150) && steps < 20) {
-        ++steps;
-    }
-    EXPECT_EQ(steps, 6);  // position 600: thumb 138 … 157
-    EXPECT_EQ(bar.position(), 600);
-    while (bar.PageUpTowards(30)) {
-    }
-    EXPECT_EQ(bar.position(), 0);
-    // A press under the thumb never pages upwards.
-    bar.SetPosition(500);
-    EXPECT_FALSE(bar.PageUpTowards(bar.thumbTop() + bar.thumbHeight()));
-    EXPECT_EQ(bar.position(), 500);
-}
-
 TEST(VScrollDrag, ThumbFollowsThePointerWithinTheTrack) {
     VScrollModel bar = Bar(1000, 100);
     bar.BeginDrag(25);  // grab the thumb 7 pixels below its top (17 counts as 18)
