@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "support/win32_test_paths.h"
@@ -42,10 +41,6 @@ struct Kind {
     ControlPointer (*make)(HWND parent, WORD id);
     void (*use)(bfAbstractControl& shown) = [](bfAbstractControl&) {};  // as a user would
 };
-
-void PrintTo(const Kind& kind, std::ostream* out) {
-    *out << kind.name;
-}
 
 const Kind kKinds[] = {
     {"Button",
@@ -136,36 +131,29 @@ std::vector<ControlPointer> MakeHundred(HWND parent, const Kind& kind) {
     return controls;
 }
 
-class ControlResources : public ::testing::TestWithParam<Kind> {
-protected:
+TEST(ControlResources, AHundredOfEachKindShareTheirObjectsAndGiveEveryOneBack) {
+    SetSkinFileFolder(testing::BinaryFolder());
+    testing::TestParent parent(800, 600);
     // The platform keeps some objects once made: fonts of the first text drawn, the rich edit
     // library's own, a device context for each window that has painted (Wine caches them for
-    // later windows). Controls of every kind first, so that the counts start after those.
-    static void SetUpTestSuite() {
-        SetSkinFileFolder(testing::BinaryFolder());
-        testing::TestParent parent(800, 600);
-        for (const Kind& kind : kKinds) {
-            MakeHundred(parent.window(), kind);
+    // later windows). Every kind once first, so that the counts start after those.
+    for (const Kind& kind : kKinds) {
+        MakeHundred(parent.window(), kind);
+    }
+    for (const Kind& kind : kKinds) {
+        SCOPED_TRACE(kind.name);
+        const CensusCounts before = GdiCensus::Now();
+        {
+            const std::vector<ControlPointer> controls = MakeHundred(parent.window(), kind);
+            const CensusCounts alive = GdiCensus::Now();
+            EXPECT_GT(alive.objects, before.objects);  // they did paint with something
+            EXPECT_LE(alive.objects - before.objects, kSharedObjectsAtMost);
+            EXPECT_GE(alive.windows, before.windows + kControls);
         }
+        testing::PumpMessages();
+        EXPECT_EQ(GdiCensus::Now(), before);
     }
-};
-
-TEST_P(ControlResources, AHundredShareTheirObjectsAndGiveEveryOneBack) {
-    testing::TestParent parent(800, 600);
-    const CensusCounts before = GdiCensus::Now();
-    {
-        const std::vector<ControlPointer> controls = MakeHundred(parent.window(), GetParam());
-        const CensusCounts alive = GdiCensus::Now();
-        EXPECT_GT(alive.objects, before.objects);  // they did paint with something
-        EXPECT_LE(alive.objects - before.objects, kSharedObjectsAtMost);
-        EXPECT_GE(alive.windows, before.windows + kControls);
-    }
-    testing::PumpMessages();
-    EXPECT_EQ(GdiCensus::Now(), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(EveryKind, ControlResources, ::testing::ValuesIn(kKinds),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tockly

@@ -1,14 +1,12 @@
 #pragma once
-// Counts what controls make and free: GDI objects, window DCs and menus through counters on the
-// program's own calls to gdi32 and user32 (its import table is patched at start-up), the thread's
-// windows, and the process's GDI objects whoever made them. The counters also catch what a total
-// cannot: an object deleted twice, or one that was never ours. Only the kinds of object the
-// toolkit makes are counted; a new kind shows up as a stray delete until it is added here.
+// Counts what controls make and free: GDI objects, window DCs and menus through the program's own
+// calls to gdi32 and user32 (its import table is patched at start-up), the thread's windows and
+// the process's GDI objects. The calls also show what a total cannot: an object deleted twice or
+// never ours. Only kinds the toolkit makes are counted; a new kind is a stray delete until added.
 
 #include <windows.h>
 
 #include <cstdint>
-#include <cstring>
 #include <ostream>
 #include <set>
 #include <type_traits>
@@ -39,7 +37,7 @@ public:
         CensusCounts counts{.windows = ThreadWindows(), .processObjects = ProcessObjects()};
         CriticalSectionLock hold(lock_);
         counts.objects = static_cast<long>(objects_.size());
-        counts.windowDcs = windowDcs_;
+        counts.windowDcs = static_cast<long>(windowDcs_.size());
         counts.menus = static_cast<long>(menus_.size());
         counts.strayDeletes = strayDeletes_;
         return counts;
@@ -48,8 +46,8 @@ public:
 private:
     inline static CriticalSection lock_;
     inline static std::set<HANDLE> objects_;
+    inline static std::set<HANDLE> windowDcs_;
     inline static std::set<HANDLE> menus_;
-    inline static long windowDcs_ = 0;
     inline static long strayDeletes_ = 0;
 
     // Hooks for a function that makes what `live` holds, and for one that deletes it.
@@ -68,22 +66,23 @@ private:
         }
         template <auto& original, std::set<HANDLE>& live>
         static Result WINAPI Deleting(Arguments... handle) {
-            {
-                CriticalSectionLock hold(lock_);
-                strayDeletes_ += ((live.erase(handle) == 0 ? 1 : 0) + ...);
-            }
+            Gone(live, handle...);
             return original(handle...);
         }
     };
-    template <auto& original, std::set<HANDLE>& live = objects_>
-    static void PatchMaking(const char* dll, const char* name) {
-        using Function = std::remove_reference_t<decltype(original)>;
-        Patch(dll, name, &Hook<Function>::template Making<original, live>, original);
+    static void Gone(std::set<HANDLE>& live, HANDLE handle) {
+        CriticalSectionLock hold(lock_);
+        strayDeletes_ += live.erase(handle) == 0 ? 1 : 0;
     }
-    template <auto& original, std::set<HANDLE>& live = objects_>
-    static void PatchDeleting(const char* dll, const char* name) {
+    enum Role { kMakes, kDeletes };
+    template <auto& original, Role role, std::set<HANDLE>& live = objects_>
+    static void Count(const char* dll, const char* name) {
         using Function = std::remove_reference_t<decltype(original)>;
-        Patch(dll, name, &Hook<Function>::template Deleting<original, live>, original);
+        if constexpr (role == kMakes) {
+            Patch(dll, name, &Hook<Function>::template Making<original, live>, original);
+        } else {
+            Patch(dll, name, &Hook<Function>::template Deleting<original, live>, original);
+        }
     }
 
     // The originals, filled when the import table is patched.
@@ -92,85 +91,57 @@ private:
     inline static decltype(&::CreatePatternBrush) createPatternBrush_ = nullptr;
     inline static decltype(&::CreateSolidBrush) createSolidBrush_ = nullptr;
     inline static decltype(&::CreateFontW) createFont_ = nullptr;
+    inline static decltype(&::LoadImageW) loadImage_ = nullptr;  // bitmaps only, in the toolkit
     inline static decltype(&::DeleteDC) deleteDc_ = nullptr;
     inline static decltype(&::DeleteObject) deleteObject_ = nullptr;
-    inline static decltype(&::LoadMenuW) loadMenu_ = nullptr;
-    inline static decltype(&::DestroyMenu) destroyMenu_ = nullptr;
-    inline static decltype(&::LoadImageW) loadImage_ = nullptr;
     inline static decltype(&::GetDC) getDc_ = nullptr;
     inline static decltype(&::ReleaseDC) releaseDc_ = nullptr;
+    inline static decltype(&::LoadMenuW) loadMenu_ = nullptr;
+    inline static decltype(&::DestroyMenu) destroyMenu_ = nullptr;
 
-    static HANDLE WINAPI LoadImageHook(HINSTANCE instance, LPCWSTR name, UINT type, int width,
-                                       int height, UINT flags) {
-        HANDLE image = loadImage_(instance, name, type, width, height, flags);
-        CriticalSectionLock hold(lock_);
-        if (image != nullptr && type == IMAGE_BITMAP) {
-            objects_.insert(image);
-        }
-        return image;
-    }
-    static HDC WINAPI GetDcHook(HWND window) {
-        HDC dc = getDc_(window);
-        CriticalSectionLock hold(lock_);
-        windowDcs_ += dc != nullptr ? 1 : 0;
-        return dc;
-    }
     static int WINAPI ReleaseDcHook(HWND window, HDC dc) {
-        const int released = releaseDc_(window, dc);
-        CriticalSectionLock hold(lock_);
-        windowDcs_ -= released != 0 ? 1 : 0;
-        return released;
+        Gone(windowDcs_, dc);
+        return releaseDc_(window, dc);
     }
 
-    // Points the program's import of `name` at `hook`. A function the program does not import
+    // Points the program's imports of `name` at `hook`. A function the program does not import
     // cannot make anything, so a missing import is no failure; the census's own test shows that
     // the patching works.
     template <typename Function>
     static void Patch(const char* dll, const char* name, Function hook, Function& original) {
+        original = reinterpret_cast<Function>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA(dll), name)));
         auto* base = reinterpret_cast<BYTE*>(::GetModuleHandleW(nullptr));
         const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
             base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
         auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
             base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
         for (; entry->Name != 0; ++entry) {
-            if (_stricmp(reinterpret_cast<const char*>(base + entry->Name), dll) != 0) {
-                continue;
-            }
-            auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
-            auto* named = reinterpret_cast<IMAGE_THUNK_DATA*>(
-                base +
-                (entry->OriginalFirstThunk != 0 ? entry->OriginalFirstThunk : entry->FirstThunk));
-            for (; named->u1.AddressOfData != 0; ++named, ++slot) {
-                const auto* byName =
-                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + named->u1.AddressOfData);
-                if (IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal) ||
-                    std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) {
-                    continue;
+            for (auto* slot = reinterpret_cast<ULONG_PTR*>(base + entry->FirstThunk); *slot != 0;
+                 ++slot) {
+                if (*slot == reinterpret_cast<ULONG_PTR>(original)) {
+                    DWORD protection = 0;
+                    ::VirtualProtect(slot, sizeof(*slot), PAGE_READWRITE, &protection);
+                    *slot = reinterpret_cast<ULONG_PTR>(hook);
+                    ::VirtualProtect(slot, sizeof(*slot), protection, &protection);
                 }
-                DWORD protection = 0;
-                ::VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), PAGE_READWRITE,
-                                 &protection);
-                original = reinterpret_cast<Function>(slot->u1.Function);
-                slot->u1.Function = reinterpret_cast<ULONG_PTR>(hook);
-                ::VirtualProtect(&slot->u1.Function, sizeof(slot->u1.Function), protection,
-                                 &protection);
             }
         }
     }
 
     static bool Install() {
-        PatchMaking<createCompatibleDc_>("gdi32.dll", "CreateCompatibleDC");
-        PatchMaking<createDibSection_>("gdi32.dll", "CreateDIBSection");
-        PatchMaking<createPatternBrush_>("gdi32.dll", "CreatePatternBrush");
-        PatchMaking<createSolidBrush_>("gdi32.dll", "CreateSolidBrush");
-        PatchMaking<createFont_>("gdi32.dll", "CreateFontW");
-        PatchDeleting<deleteDc_>("gdi32.dll", "DeleteDC");
-        PatchDeleting<deleteObject_>("gdi32.dll", "DeleteObject");
-        PatchMaking<loadMenu_, menus_>("user32.dll", "LoadMenuW");
-        PatchDeleting<destroyMenu_, menus_>("user32.dll", "DestroyMenu");
-        Patch("user32.dll", "LoadImageW", &LoadImageHook, loadImage_);
-        Patch("user32.dll", "GetDC", &GetDcHook, getDc_);
+        Count<createCompatibleDc_, kMakes>("gdi32.dll", "CreateCompatibleDC");
+        Count<createDibSection_, kMakes>("gdi32.dll", "CreateDIBSection");
+        Count<createPatternBrush_, kMakes>("gdi32.dll", "CreatePatternBrush");
+        Count<createSolidBrush_, kMakes>("gdi32.dll", "CreateSolidBrush");
+        Count<createFont_, kMakes>("gdi32.dll", "CreateFontW");
+        Count<loadImage_, kMakes>("user32.dll", "LoadImageW");
+        Count<deleteDc_, kDeletes>("gdi32.dll", "DeleteDC");
+        Count<deleteObject_, kDeletes>("gdi32.dll", "DeleteObject");
+        Count<getDc_, kMakes, windowDcs_>("user32.dll", "GetDC");
         Patch("user32.dll", "ReleaseDC", &ReleaseDcHook, releaseDc_);
+        Count<loadMenu_, kMakes, menus_>("user32.dll", "LoadMenuW");
+        Count<destroyMenu_, kDeletes, menus_>("user32.dll", "DestroyMenu");
         return true;
     }
     inline static const bool patched_ = Install();  // when the program starts

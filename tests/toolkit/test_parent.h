@@ -1,7 +1,7 @@
 #pragma once
 // The parent window of controls under test, which records what they tell it (WM_COMMAND,
-// WM_NOTIFY, a WM_KILLFOCUS passed on) and can act on it; and the input a test gives controls,
-// as the system delivers it.
+// WM_NOTIFY, a WM_KILLFOCUS passed on) and can act on a command; and the input a test gives
+// controls, as the system delivers it.
 
 #include <windows.h>
 
@@ -41,7 +41,6 @@ public:
             windowClass.cbSize = sizeof(windowClass);
             windowClass.lpfnWndProc = &TestParent::Procedure;
             windowClass.hInstance = ::GetModuleHandleW(nullptr);
-            windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
             windowClass.lpszClassName = L"TocklyToolkitTestParent";
             return ::RegisterClassExW(&windowClass);
         }();
@@ -66,7 +65,6 @@ public:
     std::vector<NotifyRecord> notifications;
     std::vector<HWND> killFocus;  // the wParam of every WM_KILLFOCUS
     std::function<void(const CommandRecord&)> onCommand;
-    std::function<void()> onNotify;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,9 +84,6 @@ private:
         if (self != nullptr && message == WM_NOTIFY) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             self->notifications.push_back({wParam, header->hwndFrom, header->idFrom, header->code});
-            if (self->onNotify) {
-                self->onNotify();
-            }
             return 1;
         }
         if (self != nullptr && message == WM_KILLFOCUS) {

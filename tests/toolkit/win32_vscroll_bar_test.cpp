@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "toolkit/test_parent.h"
 #include "toolkit/vscroll_bar.h"
 
@@ -21,17 +19,15 @@ constexpr int kHeight = 236;  // a 200-pixel track
 
 class VScrollBarTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        bar_ = std::make_unique<bfVScrollBar>(parent_.window(), kBarId, kHeight);
-        bar_->Move(300, 10);
-        bar_->Show(true);
-        bar_->SetContent(1000);
-        bar_->SetPage(100);
-        bar_->SetLineStep(10);
+    VScrollBarTest() {
+        bar_.Show(true);
+        bar_.SetContent(1000);
+        bar_.SetPage(100);
+        bar_.SetLineStep(10);
         parent_.Clear();
     }
 
-    HWND window() const { return bar_->window(); }
+    HWND window() const { return bar_.window(); }
     int LastReported() const { return parent_.commands.back().code; }
     // Sends the repeat timer until it stops stepping; returns how many ticks stepped.
     int TickUntilStopped(UINT_PTR timer) {
@@ -48,24 +44,30 @@ protected:
     }
 
     TestParent parent_;
-    std::unique_ptr<bfVScrollBar> bar_;
+    bfVScrollBar bar_{parent_.window(), kBarId, kHeight};
 };
 
-TEST_F(VScrollBarTest, HoldingTheDownArrowAtTheBottomStopsItsRepeat) {
-    bar_->SetPosition(880);
+TEST_F(VScrollBarTest, AHeldDownArrowStopsRepeatingAtTheBottomOrWhenTheMouseIsTaken) {
+    bar_.SetPosition(880);
     EXPECT_TRUE(parent_.commands.empty());  // the owner's own changes are not reported back
     SendMouse(window(), WM_LBUTTONDOWN, 10, kHeight - 5, MK_LBUTTON);
     ASSERT_EQ(parent_.commands.size(), 1u);
     EXPECT_EQ(parent_.commands[0].id, kBarId);
-    EXPECT_EQ(parent_.commands[0].lParam, reinterpret_cast<LPARAM>(bar_.get()));
+    EXPECT_EQ(parent_.commands[0].lParam, reinterpret_cast<LPARAM>(&bar_));
     EXPECT_EQ(LastReported(), 890);
 
     EXPECT_EQ(TickUntilStopped(bfVScrollBar::kDownTimer), 1);
-    EXPECT_EQ(bar_->position(), 900);
+    EXPECT_EQ(bar_.position(), 900);
     SendMouse(window(), WM_LBUTTONUP, 10, kHeight - 5);
     EXPECT_EQ(LastReported(), 900);
-    EXPECT_EQ(bar_->press(), ScrollPress::None);
     EXPECT_NE(::GetCapture(), window());
+
+    // Another window taking the mouse ends the press: nothing goes on repeating.
+    SendMouse(window(), WM_LBUTTONDOWN, 10, 5, MK_LBUTTON);  // the up arrow
+    ::SetCapture(parent_.window());
+    EXPECT_EQ(bar_.press(), ScrollPress::None);
+    EXPECT_EQ(TickUntilStopped(bfVScrollBar::kUpTimer), 0);
+    ::ReleaseCapture();
 }
 
 TEST_F(VScrollBarTest, ATrackPressPagesUntilTheThumbReachesThePressPoint) {
@@ -73,23 +75,10 @@ TEST_F(VScrollBarTest, ATrackPressPagesUntilTheThumbReachesThePressPoint) {
     SendMouse(window(), WM_LBUTTONDOWN, 10, pressY, MK_LBUTTON);
     EXPECT_EQ(LastReported(), 100);
     EXPECT_EQ(TickUntilStopped(bfVScrollBar::kPageDownTimer), 5);
-    EXPECT_EQ(bar_->position(), 600);
-    EXPECT_LE(bar_->model().thumbTop(), pressY);
-    EXPECT_GT(bar_->model().thumbTop() + bar_->model().thumbHeight(), pressY);
+    EXPECT_EQ(bar_.position(), 600);
+    EXPECT_LE(bar_.model().thumbTop(), pressY);
+    EXPECT_GT(bar_.model().thumbTop() + bar_.model().thumbHeight(), pressY);
     SendMouse(window(), WM_LBUTTONUP, 10, pressY);
-}
-
-TEST_F(VScrollBarTest, DraggingTheThumbReportsEveryMoveAndTheRelease) {
-    SendMouse(window(), WM_LBUTTONDOWN, 10, 25, MK_LBUTTON);  // 7 pixels into the thumb
-    EXPECT_EQ(bar_->press(), ScrollPress::Thumb);
-    EXPECT_TRUE(parent_.commands.empty());
-    SendMouse(window(), WM_MOUSEMOVE, 10, 115, MK_LBUTTON);
-    EXPECT_EQ(LastReported(), 450);
-    SendMouse(window(), WM_MOUSEMOVE, 10, 5000, MK_LBUTTON);
-    EXPECT_EQ(LastReported(), 900);
-    SendMouse(window(), WM_LBUTTONUP, 10, 5000);
-    EXPECT_EQ(parent_.commands.size(), 3u);
-    EXPECT_EQ(LastReported(), 900);
 }
 
 TEST_F(VScrollBarTest, KeysAndTheWheelStepAndLosingTheFocusToNothingIsPassedOn) {
@@ -100,14 +89,6 @@ TEST_F(VScrollBarTest, KeysAndTheWheelStepAndLosingTheFocusToNothingIsPassedOn) 
     parent_.Clear();
     ::SetFocus(nullptr);
     EXPECT_EQ(parent_.killFocus, std::vector<HWND>{nullptr});
-}
-
-TEST_F(VScrollBarTest, AnotherWindowTakingTheMouseEndsThePress) {
-    SendMouse(window(), WM_LBUTTONDOWN, 10, kHeight - 5, MK_LBUTTON);
-    ::SetCapture(parent_.window());
-    EXPECT_EQ(bar_->press(), ScrollPress::None);
-    EXPECT_EQ(TickUntilStopped(bfVScrollBar::kDownTimer), 0);
-    ::ReleaseCapture();
 }
 
 }  // namespace

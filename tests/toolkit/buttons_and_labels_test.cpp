@@ -1,6 +1,5 @@
-// bfButton driven by real mouse messages: the parent protocol, capture and painting.
-
-#include "toolkit/button.h"
+// Buttons, check boxes, radio buttons, double buttons, colour labels and static texts driven by
+// real mouse messages: the parent protocol, capture, focus and painting.
 
 #include <windows.h>
 
@@ -8,7 +7,12 @@
 
 #include <memory>
 
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/color_label.h"
 #include "toolkit/control_pixels.h"
+#include "toolkit/double_button.h"
+#include "toolkit/static_text.h"
 #include "toolkit/test_parent.h"
 
 namespace tockly {
@@ -17,6 +21,7 @@ namespace {
 using testing::Click;
 using testing::Render;
 using testing::SendMouse;
+using testing::TestParent;
 
 constexpr WORD kId = 77;
 
@@ -24,7 +29,6 @@ class ButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         button = std::make_unique<bfButton>(parent.window(), kId, 100);
-        button->Move(20, 30);
         button->SetBackgroundColor(RGB(40, 40, 40));
         button->SetText(L"Create");
         button->Show(true);
@@ -33,7 +37,7 @@ protected:
     std::size_t Clicks() const { return parent.commands.size(); }
     HWND window() const { return button->window(); }
 
-    testing::TestParent parent;
+    TestParent parent;
     std::unique_ptr<bfButton> button;
 };
 
@@ -105,6 +109,84 @@ TEST_F(ButtonTest, ABuiltInStyleLooksTheSameHoveredAndDifferentPressed) {
     SendMouse(window(), WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
     EXPECT_NE(Render(window()), normal);
     SendMouse(window(), WM_LBUTTONUP, 10, 10);
+}
+
+TEST(CheckBox, AClickTogglesTakesTheFocusNotifiesAndLetsTheMouseGoButARadioStaysChecked) {
+    TestParent parent;
+    bfCheckBox box(parent.window(), 420, 150, 0);
+    box.Show(true);
+    RECT client{};
+    ::GetClientRect(box.window(), &client);
+    EXPECT_EQ(client.bottom, skin::kCheckBoxSize);  // height 0 takes the box's
+
+    SendMouse(box.window(), WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    EXPECT_TRUE(box.checked());
+    EXPECT_EQ(::GetFocus(), box.window());
+    EXPECT_EQ(::GetCapture(), box.window());
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0].id, 420);
+    SendMouse(box.window(), WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    Click(box.window(), 5, 5);
+    EXPECT_FALSE(box.checked());
+
+    // A radio button stays checked; its group is the owner's business.
+    bfRadioButton radio(parent.window(), 403, 150);
+    radio.Show(true);
+    Click(radio.window(), 5, 5);
+    Click(radio.window(), 5, 5);
+    EXPECT_TRUE(radio.checked());
+    EXPECT_EQ(::GetFocus(), radio.window());
+    EXPECT_EQ(parent.commands.size(), 4u);
+}
+
+TEST(DoubleButton, EachHalfClicksOnItsOwnAndStaysSelected) {
+    TestParent parent;
+    bfDoubleButton amPm(parent.window(), 410, 30);
+    amPm.Show(true);
+    const int left = 5;
+    const int right = amPm.geometry().leftWidth() + 5;
+    Click(amPm.window(), left, 10);
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0].id, 410);
+    EXPECT_EQ(amPm.clicked(), ButtonHalf::Left);
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Left);
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    // Pressed on one half and released on the other: no click.
+    SendMouse(amPm.window(), WM_LBUTTONDOWN, right, 10, MK_LBUTTON);
+    SendMouse(amPm.window(), WM_LBUTTONUP, left, 10);
+    EXPECT_EQ(parent.commands.size(), 1u);
+    Click(amPm.window(), right, 10);
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Right);
+    EXPECT_EQ(parent.commands.size(), 2u);
+
+    amPm.SetChecked(true);
+    EXPECT_EQ(amPm.selected(), ButtonHalf::None);
+    EXPECT_TRUE(amPm.checked());
+}
+
+TEST(Labels, AColourLabelOnlyCapturesAndTakesTheFocusWhileEnabledAStaticTextReportsAPress) {
+    TestParent parent;
+    bfColorLabel label(parent.window(), 1, 120, LabelColor::Green);
+    label.Show(true);
+    SendMouse(label.window(), WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    EXPECT_EQ(::GetCapture(), label.window());
+    EXPECT_EQ(::GetFocus(), label.window());
+    SendMouse(label.window(), WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_TRUE(parent.commands.empty());
+    label.SetEnabled(false);
+    SendMouse(label.window(), WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    // A static text reports a press so that its owner can drag, and leaves it the mouse.
+    bfStaticText text(parent.window(), 4, 120, 40);
+    text.Show(true);
+    SendMouse(text.window(), WM_LBUTTONDOWN, 3, 3, MK_LBUTTON);
+    ASSERT_EQ(parent.commands.size(), 1u);
+    EXPECT_EQ(parent.commands[0].id, 4);
+    EXPECT_EQ(::GetCapture(), nullptr);
 }
 
 }  // namespace

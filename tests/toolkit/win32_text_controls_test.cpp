@@ -1,0 +1,243 @@
+// The text controls under Wine: bfTextEdit and bfTextBox driven by key, character and mouse
+// messages, the editing menu, display mode and Tab; the real clipboard and the rich edit library.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "support/win32_process.h"
+#include "toolkit/rich_edit_library.h"
+#include "toolkit/spin_box.h"
+#include "toolkit/test_parent.h"
+#include "toolkit/text_box.h"
+#include "toolkit/text_edit.h"
+#include "toolkit/win32_text_clipboard.h"
+#include "widgets/menu_ids.h"
+
+namespace tockly {
+namespace {
+
+using testing::PressKey;
+using testing::SendMouse;
+using testing::TestParent;
+using testing::TypeText;
+using testing::WindowText;
+
+constexpr WORD kEditId = 300;
+
+class TextEditTest : public ::testing::Test {
+protected:
+    TextEditTest() {
+        edit_.Show(true);
+        ::SetFocus(window());
+        parent_.Clear();
+    }
+
+    HWND window() const { return edit_.window(); }
+    void MenuCommand(int id) { ::SendMessageW(window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    TestParent parent_;
+    bfTextEdit edit_{parent_.window(), kEditId, 150};
+    Win32TextClipboard clipboard_{nullptr};
+};
+
+TEST_F(TextEditTest, KeysAndCharactersEditEveryChangeIsReportedAndTabMovesOn) {
+    ::SetWindowTextW(window(), L"bc");  // like the platform's edit: the caret goes to the start
+    TypeText(window(), L"a\r\x1B");     // Enter and Escape arrive as characters: no text
+    EXPECT_EQ(WindowText(window()), L"abc");
+    ASSERT_EQ(parent_.commands.size(), 1u);
+    EXPECT_EQ(parent_.commands[0].id, kEditId);
+    EXPECT_EQ(parent_.commands[0].lParam, reinterpret_cast<LPARAM>(&edit_));
+    PressKey(window(), VK_END);
+    PressKey(window(), VK_BACK);
+    PressKey(window(), VK_HOME);
+    PressKey(window(), VK_DELETE);
+    EXPECT_EQ(WindowText(window()), L"b");
+    EXPECT_EQ(parent_.commands.size(), 3u);
+
+    // Tab walks the tab stops in creation order, past a disabled one, and wraps; Shift goes back.
+    bfSpinBox disabled(parent_.window(), 301, 60);
+    bfSpinBox next(parent_.window(), 302, 60);
+    disabled.Show(true);
+    disabled.SetEnabled(false);
+    next.Show(true);
+    PressKey(window(), VK_TAB);
+    TypeText(window(), L"\t");
+    EXPECT_EQ(::GetFocus(), next.window());
+    EXPECT_EQ(WindowText(window()), L"b");
+    PressKey(next.window(), VK_TAB);
+    EXPECT_EQ(::GetFocus(), window());
+    testing::HeldModifiers shift(true, false);
+    PressKey(window(), VK_TAB);
+    EXPECT_EQ(::GetFocus(), next.window());
+}
+
+TEST_F(TextEditTest, TheClipboardThroughTheMenuWhichNeedsNoCtrlAndThroughCtrlKeys) {
+    edit_.SetText(u"hello");
+    MenuCommand(menu_id::kTextSelectAll);
+    MenuCommand(menu_id::kTextCopy);
+    EXPECT_EQ(clipboard_.ReadText(), u"hello");
+    MenuCommand(menu_id::kTextCut);
+    EXPECT_EQ(WindowText(window()), L"");
+    MenuCommand(menu_id::kTextPaste);
+    EXPECT_EQ(WindowText(window()), L"hello");
+    MenuCommand(menu_id::kTextSelectAll);
+    MenuCommand(menu_id::kTextDelete);
+    EXPECT_EQ(WindowText(window()), L"");
+
+    // Real keys need Ctrl held; Shift extends the selection that the paste replaces.
+    edit_.SetText(u"abcde");
+    PressKey(window(), VK_HOME);
+    PressKey(window(), 'V');
+    PressKey(window(), VK_RIGHT);
+    {
+        testing::HeldModifiers shift(true, false);
+        PressKey(window(), VK_RIGHT);
+        PressKey(window(), VK_RIGHT);
+    }
+    testing::HeldModifiers ctrl(false, true);
+    PressKey(window(), 'V');
+    EXPECT_EQ(WindowText(window()), L"ahellode");
+}
+
+TEST_F(TextEditTest, ALabelReportsClicksWithoutTheObjectAndADoubleClickMakesItAnEditor) {
+    edit_.SetText(u"Title");
+    edit_.SetDisplayMode(true);
+    ::SetFocus(parent_.window());
+    parent_.Clear();
+    testing::Click(window(), 20, 10);
+    ASSERT_EQ(parent_.commands.size(), 1u);
+    EXPECT_EQ(parent_.commands[0].lParam, 0);
+    TypeText(window(), L"x");
+    EXPECT_EQ(WindowText(window()), L"Title");
+
+    SendMouse(window(), WM_LBUTTONDBLCLK, 80, 10, MK_LBUTTON);
+    EXPECT_TRUE(edit_.activated());
+    PressKey(window(), VK_END);
+    TypeText(window(), L"!");
+    EXPECT_EQ(WindowText(window()), L"Title!");
+
+    // Leaving ends the editing and tells the owner.
+    parent_.Clear();
+    ::SetFocus(parent_.window());
+    EXPECT_FALSE(edit_.activated());
+    EXPECT_EQ(parent_.killFocus, std::vector<HWND>{parent_.window()});
+}
+
+class TextBoxTest : public ::testing::Test {
+protected:
+    TextBoxTest() { box_.Show(true); }
+
+    HWND edit() const { return box_.richEdit(); }
+    void MenuCommand(int id) { ::SendMessageW(box_.window(), WM_COMMAND, id, 0); }
+
+    TestParent parent_;
+    bfTextBox box_{parent_.window(), 700, 200, 120};
+};
+
+TEST_F(TextBoxTest, TypingReachesTheParentAsTheTextBoxsCommandButTheProgramsOwnTextDoesNot) {
+    ::SetWindowTextW(box_.window(), L"from outside");
+    EXPECT_EQ(box_.Text(), u"from outside");
+    EXPECT_TRUE(parent_.commands.empty());
+
+    box_.SetText(u"");
+    ::SetFocus(box_.window());
+    EXPECT_EQ(::GetFocus(), edit());
+    testing::TypeText(edit(), L"Note");
+    ASSERT_GE(parent_.commands.size(), 4u);
+    for (const auto& command : parent_.commands) {
+        EXPECT_EQ(command.id, 700);
+        EXPECT_EQ(command.lParam, reinterpret_cast<LPARAM>(&box_));
+    }
+    EXPECT_EQ(WindowText(box_.window()), L"Note");
+}
+
+TEST_F(TextBoxTest, TheEditingMenuReachesTheRichEditAndTabLeavesIt) {
+    Win32TextClipboard clipboard(nullptr);
+    box_.SetText(u"copy me");
+    MenuCommand(menu_id::kTextSelectAll);
+    MenuCommand(menu_id::kTextCopy);
+    EXPECT_EQ(clipboard.ReadText(), u"copy me");
+    MenuCommand(menu_id::kTextDelete);
+    EXPECT_EQ(box_.Text(), u"");
+    MenuCommand(menu_id::kTextPaste);
+    EXPECT_EQ(box_.Text(), u"copy me");
+
+    // Tab leaves for the next control without writing a tab.
+    bfTextEdit next(parent_.window(), 701, 100);
+    next.Show(true);
+    ::SetFocus(edit());
+    ::SendMessageW(edit(), WM_KEYDOWN, VK_TAB, 1);
+    ::SendMessageW(edit(), WM_CHAR, L'\t', 1);
+    EXPECT_EQ(::GetFocus(), next.window());
+    EXPECT_EQ(box_.Text(), u"copy me");
+    EXPECT_FALSE(box_.editFocused());
+}
+
+TEST(Win32Clipboard, UnicodeTextMakesTheRoundTripAndOtherProgramsSeeIt) {
+    TestParent parent;
+    Win32TextClipboard clipboard(parent.window());
+    const std::u16string text = u"Caf\u00E9 \U0001F600 tab\tend";
+    ASSERT_TRUE(clipboard.WriteText(text));
+    EXPECT_EQ(clipboard.ReadText(), text);
+    ASSERT_TRUE(::OpenClipboard(nullptr));  // as another program reads it
+    HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(::GlobalLock(data))),
+              L"Caf\u00E9 \U0001F600 tab\tend");
+    ::GlobalUnlock(data);
+    ::CloseClipboard();
+}
+
+TEST(Win32Clipboard, NoTextAndABusyClipboardReadAsNothingAndWritesFail) {
+    TestParent parent;
+    Win32TextClipboard clipboard(parent.window());
+    ASSERT_TRUE(::OpenClipboard(parent.window()));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_FALSE(clipboard.ReadText().has_value());
+    ASSERT_TRUE(clipboard.WriteText(u"before"));
+    // Another program holds the clipboard open; this thread goes on handling its messages.
+    std::atomic<int> stage = 0;  // 1: the other program has it open, 2: it may let go, 3: done
+    std::thread otherProgram([&stage] {
+        const BOOL open = ::OpenClipboard(nullptr);
+        stage = 1;
+        while (stage != 2) {
+            ::Sleep(1);
+        }
+        if (open) {
+            ::CloseClipboard();
+        }
+        stage = 3;
+    });
+    const auto reaches = [&stage](int wanted) {
+        return testing::WaitUntil([&stage, wanted] {
+            testing::PumpMessages();
+            return stage == wanted;
+        });
+    };
+    ASSERT_TRUE(reaches(1));
+    EXPECT_FALSE(clipboard.WriteText(u"after"));
+    EXPECT_FALSE(clipboard.ReadText().has_value());
+    stage = 2;
+    EXPECT_TRUE(reaches(3));
+    otherProgram.join();
+    EXPECT_EQ(clipboard.ReadText(), u"before");
+}
+
+TEST(Win32RichEdit, TheLibraryComesFromTheSystemFolderOnce) {
+    ASSERT_TRUE(LoadRichEditLibrary());
+    ASSERT_TRUE(LoadRichEditLibrary());  // once is enough; a second call changes nothing
+    wchar_t path[MAX_PATH];
+    wchar_t system[MAX_PATH];
+    ::GetModuleFileNameW(::GetModuleHandleW(L"riched20.dll"), path, MAX_PATH);
+    const UINT length = ::GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(_wcsnicmp(path, system, length), 0) << "loaded from elsewhere";
+}
+
+}  // namespace
+}  // namespace tockly
