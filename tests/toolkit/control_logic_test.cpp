@@ -123,14 +123,13 @@ TEST(GradientSlice, LevelsAtBothEdgesRoundToTheNearestStepAndStayInRange) {
         int position, size;
         GradientSlice expected;
     };
+    const GradientBackground across{
+        .extentWidth = 400, .startLevel = 40, .endLevel = 240, .horizontal = true};
     const Case cases[] = {
         {{.extentHeight = 3, .startLevel = 0, .endLevel = 100}, 1, 1, {33, 67}},
         {{.extentHeight = 3, .startLevel = 0, .endLevel = 100}, 0, 3, {0, 100}},
         {{.extentHeight = 200, .startLevel = 200, .endLevel = 100}, 50, 100, {175, 125}},
-        {{.extentWidth = 400, .startLevel = 40, .endLevel = 240, .horizontal = true},
-         100,
-         100,
-         {90, 140}},
+        {across, 100, 100, {90, 140}},
         {{.startLevel = 90, .endLevel = 10}, 20, 30, {90, 90}},  // no extent yet
         {{.extentHeight = 100, .startLevel = 250, .endLevel = 50}, 80, 60, {90, 50}},
         {{.extentHeight = 100, .startLevel = 250, .endLevel = 50}, -50, 10, {250, 250}},

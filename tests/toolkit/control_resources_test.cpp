@@ -49,7 +49,7 @@ const Kind kKinds[] = {
          button->SetText(L"Save");
          return button;
      }},
-    {"FileSkinnedToggleOnAPattern",
+    {"FileSkinnedButtonOnAPattern",
      [](HWND parent, WORD id) -> ControlPointer {
          auto button = std::make_unique<bfButton>(parent, id, 17);
          ButtonSkinFiles files;
@@ -57,8 +57,6 @@ const Kind kKinds[] = {
          files[ButtonBitmap::NormalCentre] = u"data\\bitmaps\\1x20_button_modern_center.bmp";
          files[ButtonBitmap::Icon] = u"data\\bitmaps\\13_show_icon.bmp";
          button->SetCustomSkin(files);
-         button->SetToggleButton(true);
-         button->SetChecked(id % 2 == 0);
          button->LoadBackgroundBitmapFile(L"data\\bitmaps\\40_bkg.bmp");
          return button;
      }},

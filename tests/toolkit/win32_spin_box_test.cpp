@@ -1,4 +1,4 @@
-// bfSpinBox under Wine: arrow presses and their repeat timers, the wheel, typing and the focus.
+// bfSpinBox under Wine: arrow presses and their repeat timers, the wheel and leaving the field.
 
 #include <windows.h>
 
@@ -75,6 +75,17 @@ TEST_F(SpinBoxTest, LeavingAHeldArrowStopsTheRepeatAndComingBackStartsItAgain) {
     Press(kUpY);
     EXPECT_EQ(spin_.value(), 32);
     EXPECT_FALSE(::IsWindowEnabled(window()));
+}
+
+TEST_F(SpinBoxTest, TheWheelStepsAndLeavingAHalfTypedFieldShowsTheValueAgain) {
+    spin_.SetRange(10, 59);
+    ::SetFocus(window());
+    ::SendMessageW(window(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
+    EXPECT_EQ(WindowText(window()), L"56");
+    testing::PressKey(window(), VK_HOME);
+    testing::PressKey(window(), VK_DELETE);  // "6" is below the range: the value stays 56 ...
+    ::SetFocus(parent_.window());            // ... and shows again when the field is left
+    EXPECT_EQ(WindowText(window()), L"56");
 }
 
 }  // namespace

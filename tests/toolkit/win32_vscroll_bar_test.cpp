@@ -31,16 +31,13 @@ protected:
     int LastReported() const { return parent_.commands.back().code; }
     // Sends the repeat timer until it stops stepping; returns how many ticks stepped.
     int TickUntilStopped(UINT_PTR timer) {
-        int steps = 0;
-        while (steps < 50) {
+        for (int steps = 0;; ++steps) {
             const std::size_t before = parent_.commands.size();
             ::SendMessageW(window(), WM_TIMER, timer, 0);
-            if (parent_.commands.size() == before) {
-                break;
+            if (parent_.commands.size() == before || steps == 50) {
+                return steps;
             }
-            ++steps;
         }
-        return steps;
     }
 
     TestParent parent_;
