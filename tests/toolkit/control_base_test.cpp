@@ -6,12 +6,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "shell/error_guard.h"
+#include "support/win32_process.h"
 #include "toolkit/abstract_control.h"
 #include "toolkit/abstract_window.h"
 #include "toolkit/static_text.h"
@@ -131,10 +134,19 @@ TEST(Captions, AWorkerSetsACaptionWithoutWaitingForTheUserInterfaceThread) {
     label.Show(true);
     // A widget's worker sets its labels while the UI thread may be waiting for it, so it must
     // not wait for the UI thread in return: here the UI thread waits and handles nothing.
-    std::thread worker([&label] {
+    std::atomic<bool> done = false;
+    std::thread worker([&label, &done] {
         label.SetText(L"00 : 00 : 04");
         label.Repaint();
+        done = true;
     });
+    if (!testing::WaitUntil([&done] { return done.load(); }, std::chrono::seconds(10))) {
+        ADD_FAILURE() << "the worker waited for the user-interface thread";
+        testing::WaitUntil([&done] {
+            testing::PumpMessages();
+            return done.load();
+        });
+    }
     worker.join();
     EXPECT_EQ(label.Text(), L"00 : 00 : 04");
     testing::PumpMessages();
