@@ -41,22 +41,10 @@ public:
 
 // The fewest bytes a task of a kind can take in a file (every string of length 0, no
 // checkpoints): a count that needs more than the bytes left is damage.
-class MinimumSize {
+class MinimumSize : public EncodedSize {
 public:
     void String(std::string_view, const std::u16string&) { size += kInt32Size; }
-    void Int(std::string_view, std::int32_t) { size += kInt32Size; }
-    void Bool(std::string_view, bool) { size += kBoolSize; }
-    void InvertedChoice(std::string_view, std::int32_t) { size += kBoolSize; }
-    void Time(std::string_view, const TimePoint&) { size += kTimePointSize; }
-    void HoursMinutesSeconds(std::string_view, const Duration&) {
-        size += kHoursMinutesSecondsSize;
-    }
-    void DaysHoursMinutesSeconds(std::string_view, const Duration&) {
-        size += kDaysHoursMinutesSecondsSize;
-    }
     void Checkpoints(std::string_view, const std::vector<Duration>&) { size += kInt32Size; }
-
-    std::size_t size = 0;
 };
 
 template <typename Task>
