@@ -40,7 +40,8 @@ target_include_directories(tockly_resources PRIVATE ${skin_out})
 set_property(SOURCE Tockly.rc APPEND PROPERTY COMPILE_OPTIONS --codepage=65001)
 set_property(SOURCE Tockly.rc APPEND PROPERTY OBJECT_DEPENDS
              ${skin_out}/skin.stamp ${CMAKE_CURRENT_SOURCE_DIR}/menus.rc
-             ${PROJECT_SOURCE_DIR}/src/widgets/menu_ids.h)
+             ${PROJECT_SOURCE_DIR}/src/widgets/menu_ids.h
+             ${PROJECT_SOURCE_DIR}/src/toolkit/text_menu_ids.h)
 
 # One PNG with every bitmap at 1x and 4x and the assembled controls: look at it after art changes.
 add_custom_target(skin_contact_sheet

@@ -5,11 +5,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "shell/error_guard.h"
+#include "support/fatal_error.h"
 
 namespace tockly {
 
 int RunMessageLoop() {
+    SetFatalErrorLoopThread();
     MSG message{};
     for (;;) {
         const BOOL result = ::GetMessageW(&message, nullptr, 0, 0);

@@ -10,22 +10,14 @@ namespace {
 constexpr UINT kSyncCaptionMessage = WM_USER + 0x100;
 
 void RegisterControlClassOnce(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) {
-        return;
-    }
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = WindowRouter<bfAbstractControl>::Route;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hIconSm = ::LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.lpszClassName = bfAbstractControl::kClassName;
-    if (::RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error("bfAbstractControl class cannot be registered");
-    }
-    registered = true;
+    WindowRouter<bfAbstractControl>::RegisterClassOnce(
+        windowClass, "bfAbstractControl class cannot be registered");
 }
 
 }  // namespace
@@ -46,8 +38,8 @@ bfAbstractControl::bfAbstractControl(HWND parent, WORD id, DWORD style)
     }
     Router::Registry().Insert(window_, this);
 
-    messages_.Set(WM_SETFOCUS, this, &bfAbstractControl::OnFocus);
-    messages_.Set(WM_KILLFOCUS, this, &bfAbstractControl::OnFocus);
+    messages_.Set(WM_SETFOCUS, this, &bfAbstractControl::OnSetFocus);
+    messages_.Set(WM_KILLFOCUS, this, &bfAbstractControl::OnKillFocus);
     // Every control paints its whole client area, so the erase would only flicker.
     messages_.Set(WM_ERASEBKGND, [](UINT, WPARAM, LPARAM) -> LRESULT { return 1; });
     messages_.Set(WM_PAINT, this, &bfAbstractControl::OnPaint);
@@ -59,6 +51,7 @@ bfAbstractControl::~bfAbstractControl() {
     if (windowDestroyed_) {
         return;  // the window went with its parent; the router has already let go of it
     }
+    CheckOwnThread(window_, "bfAbstractControl destruction");
     messages_.Clear();
     Router::DestroyWindowOf(window_, "bfAbstractControl object doesn't exist");
 }
@@ -79,6 +72,9 @@ void bfAbstractControl::SetChecked(bool checked) {
 }
 
 bool bfAbstractControl::Resize(int width, int height) {
+    if (!CheckOwnThread(window_, "bfAbstractControl::Resize")) {
+        return false;
+    }
     width_ = width;
     height_ = height;
     bool ok = ::SetWindowPos(window_, nullptr, 0, 0, width, height,
@@ -94,6 +90,9 @@ bool bfAbstractControl::Resize(int width, int height) {
 }
 
 bool bfAbstractControl::Move(int x, int y, bool repositionWindow) {
+    if (!CheckOwnThread(window_, "bfAbstractControl::Move")) {
+        return false;
+    }
     const LayoutNotice notice = MoveNotice(x_, y_, x, y);
     x_ = x;
     y_ = y;
@@ -110,6 +109,9 @@ bool bfAbstractControl::Move(int x, int y, bool repositionWindow) {
 }
 
 void bfAbstractControl::SetBackgroundColor(COLORREF color) {
+    if (!CheckOwnThread(window_, "bfAbstractControl::SetBackgroundColor")) {
+        return;
+    }
     backgroundColor_ = color;
     mode_ = BackgroundMode::Solid;
     Repaint();
@@ -135,12 +137,18 @@ bool bfAbstractControl::LoadBackgroundBitmapFile(std::wstring_view fileName) {
 }
 
 void bfAbstractControl::SetBackgroundBitmap(SharedBitmap bitmap) {
+    if (!CheckOwnThread(window_, "bfAbstractControl::SetBackgroundBitmap")) {
+        return;
+    }
     backgroundBitmap_ = std::move(bitmap);
     mode_ = BackgroundMode::Pattern;
     Repaint();
 }
 
 void bfAbstractControl::SetGradient(const GradientBackground& gradient) {
+    if (!CheckOwnThread(window_, "bfAbstractControl::SetGradient")) {
+        return;
+    }
     gradient_ = gradient;
     mode_ = BackgroundMode::Gradient;
     Repaint();
@@ -171,6 +179,9 @@ bool bfAbstractControl::Repaint() {
 }
 
 bool bfAbstractControl::Show(bool show) {
+    if (!CheckOwnThread(window_, "bfAbstractControl::Show")) {
+        return false;
+    }
     ::ShowWindow(window_, show ? SW_SHOW : SW_HIDE);
     visible_ = show;
     if (show && mode_ == BackgroundMode::Gradient && !noBackgroundRequest_) {
@@ -198,6 +209,9 @@ bool bfAbstractControl::Notify(LayoutNotice code) {
 }
 
 void bfAbstractControl::NotifyCommand() {
+    if (!CheckOwnThread(window_, "bfAbstractControl::NotifyCommand")) {
+        return;
+    }
     ::SendMessageW(parent_, WM_COMMAND, MAKEWPARAM(id_, 0), reinterpret_cast<LPARAM>(this));
 }
 
@@ -258,17 +272,13 @@ LRESULT bfAbstractControl::OnSyncCaption(UINT, WPARAM, LPARAM) {
     return ::DefWindowProcW(window_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
 }
 
-LRESULT bfAbstractControl::OnFocus(UINT message, WPARAM, LPARAM) {
-    focused_ = message == WM_SETFOCUS;
+void bfAbstractControl::MarkFocused(bool focused) {
+    focused_ = focused;
     Repaint();
-    return 0;
 }
 
 LRESULT bfAbstractControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const MessageMap::Handler* handler = messages_.Find(message)) {
-        return (*handler)(message, wParam, lParam);
-    }
-    return ::DefWindowProcW(window_, message, wParam, lParam);
+    return messages_.Dispatch(window_, message, wParam, lParam);
 }
 
 void bfAbstractControl::PaintContent(const PaintContext&) {}

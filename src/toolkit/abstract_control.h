@@ -114,9 +114,9 @@ protected:
     void ForgetMouseTracking() noexcept { mouseTracked_ = false; }
     // Lets the mouse go when this control holds it (and only then: another window's capture stays).
     void ReleaseMouse() const;
-    // WM_SETFOCUS and WM_KILLFOCUS: the focused flag and a repaint. Controls that do more on a
-    // focus change map the messages to their own handler and call this first.
-    LRESULT OnFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    // The focused flag and a repaint: all that WM_SETFOCUS and WM_KILLFOCUS do here. Controls that
+    // do more on a focus change map the messages to their own handlers and call this first.
+    void MarkFocused(bool focused);
 
 private:
     friend class WindowRouter<bfAbstractControl>;
@@ -126,6 +126,8 @@ private:
     bool OnOwnThread() const noexcept;
     void PaintBackground(const PaintContext& paint);
     void PaintInto(HDC target);
+    void OnSetFocus(const FocusInput&) { MarkFocused(true); }
+    void OnKillFocus(const FocusInput&) { MarkFocused(false); }
     LRESULT OnPaint(UINT, WPARAM, LPARAM);
     LRESULT OnPrintClient(UINT, WPARAM, LPARAM);
     LRESULT OnSyncCaption(UINT, WPARAM, LPARAM);

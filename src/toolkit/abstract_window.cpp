@@ -6,22 +6,14 @@ namespace tockly {
 namespace {
 
 void RegisterWindowClassOnce(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) {
-        return;
-    }
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowRouter<bfAbstractWindow>::Route;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconW(instance, L"App_Icon");
     windowClass.hIconSm = ::LoadIconW(instance, L"App_Icon");
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = bfAbstractWindow::kClassName;
-    if (::RegisterClassExW(&windowClass) == 0) {
-        throw std::runtime_error("bfAbstractWindow class cannot be registered");
-    }
-    registered = true;
+    WindowRouter<bfAbstractWindow>::RegisterClassOnce(
+        windowClass, "bfAbstractWindow class cannot be registered");
 }
 
 }  // namespace
@@ -41,6 +33,7 @@ bfAbstractWindow::~bfAbstractWindow() {
     if (windowDestroyed_) {
         return;
     }
+    CheckOwnThread(window_, "bfAbstractWindow destruction");
     messages_.Clear();
     // Nothing else destroys a window whose object goes: without this every widget removed by the
     // user would leave its window behind.
@@ -52,11 +45,17 @@ bfAbstractWindow* bfAbstractWindow::FromHandle(HWND window) noexcept {
 }
 
 void bfAbstractWindow::Show(bool show) {
+    if (!CheckOwnThread(window_, "bfAbstractWindow::Show")) {
+        return;
+    }
     ::ShowWindow(window_, show ? SW_SHOW : SW_HIDE);
     shown_ = show;
 }
 
 bool bfAbstractWindow::Resize(int width, int height) {
+    if (!CheckOwnThread(window_, "bfAbstractWindow::Resize")) {
+        return false;
+    }
     width_ = width;
     height_ = height;
     return ::SetWindowPos(window_, nullptr, 0, 0, width, height,
@@ -64,6 +63,9 @@ bool bfAbstractWindow::Resize(int width, int height) {
 }
 
 bool bfAbstractWindow::SetTopmost(HWND insertAfter) {
+    if (!CheckOwnThread(window_, "bfAbstractWindow::SetTopmost")) {
+        return false;
+    }
     const bool ok =
         ::SetWindowPos(window_, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) != FALSE;
     topmost_ = insertAfter == HWND_TOPMOST;
@@ -71,10 +73,7 @@ bool bfAbstractWindow::SetTopmost(HWND insertAfter) {
 }
 
 LRESULT bfAbstractWindow::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const MessageMap::Handler* handler = messages_.Find(message)) {
-        return (*handler)(message, wParam, lParam);
-    }
-    return ::DefWindowProcW(window_, message, wParam, lParam);
+    return messages_.Dispatch(window_, message, wParam, lParam);
 }
 
 }  // namespace tockly

@@ -204,7 +204,7 @@ void bfButton::PaintContent(const PaintContext& paint) {
         const int iconHeight = iconHeight_ > 0 ? iconHeight_ : icon->height();
         DrawSkin(paint, icon, CentreIn(client, iconWidth, iconHeight), 0, icon->width());
     }
-    DrawText(paint, CaptionArea(paint.width, paint.height, metrics_.pieceWidth));
+    PaintCaption(paint, CaptionArea(paint.width, paint.height, metrics_.pieceWidth));
 }
 
 }  // namespace tockly

@@ -64,13 +64,13 @@ void CaptionedControl::SetEnabled(bool enabled) {
     Repaint();
 }
 
-void CaptionedControl::DrawText(const PaintContext& paint, const PixelRect& area,
-                                UINT extraFormat) const {
-    DrawText(paint, area, Caption(), extraFormat);
+void CaptionedControl::PaintCaption(const PaintContext& paint, const PixelRect& area,
+                                    UINT extraFormat) const {
+    PaintCaption(paint, area, Caption(), extraFormat);
 }
 
-void CaptionedControl::DrawText(const PaintContext& paint, const PixelRect& area,
-                                std::wstring_view text, UINT extraFormat) const {
+void CaptionedControl::PaintCaption(const PaintContext& paint, const PixelRect& area,
+                                    std::wstring_view text, UINT extraFormat) const {
     // Captions come from language files: an ampersand is a character, not a mnemonic.
     const UINT format = AlignmentFormat(horizontal_, vertical_) | DT_NOPREFIX | extraFormat;
     DrawCaption(paint.dc, area, text, fontHandle(), enabled_ ? textColor_ : disabledTextColor_,

@@ -55,10 +55,10 @@ public:
 
 protected:
     // The caption in `area` with the control's alignment plus `extraFormat` (DT_ flags).
-    void DrawText(const PaintContext& paint, const PixelRect& area,
-                  UINT extraFormat = DT_SINGLELINE) const;
-    void DrawText(const PaintContext& paint, const PixelRect& area, std::wstring_view text,
-                  UINT extraFormat = DT_SINGLELINE) const;
+    void PaintCaption(const PaintContext& paint, const PixelRect& area,
+                      UINT extraFormat = DT_SINGLELINE) const;
+    void PaintCaption(const PaintContext& paint, const PixelRect& area, std::wstring_view text,
+                      UINT extraFormat = DT_SINGLELINE) const;
     HFONT fontHandle() const noexcept { return font_ ? font_->handle() : nullptr; }
     void StoreEnabled(bool enabled) noexcept { enabled_ = enabled; }
 

@@ -66,7 +66,7 @@ void bfCheckBox::PaintContent(const PaintContext& paint) {
     if (box != nullptr) {
         DrawSkin(paint, box, layout.box, 0, box->width());
     }
-    DrawText(paint, layout.caption);
+    PaintCaption(paint, layout.caption);
 }
 
 }  // namespace tockly

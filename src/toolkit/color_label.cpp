@@ -56,7 +56,7 @@ void bfColorLabel::PaintContent(const PaintContext& paint) {
     // A plate taller than its art (a frame) is stretched to the control's height.
     DrawThreePieces(paint, {left_.get(), centre_.get(), right_.get()}, client,
                     skin::kColorLabel.pieceWidth);
-    DrawText(paint, CaptionArea(paint.width, paint.height, skin::kColorLabel.pieceWidth));
+    PaintCaption(paint, CaptionArea(paint.width, paint.height, skin::kColorLabel.pieceWidth));
 }
 
 }  // namespace tockly

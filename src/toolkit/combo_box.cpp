@@ -114,22 +114,23 @@ void bfComboBox::PaintContent(const PaintContext& paint) {
     DrawSkinAt(paint, (pressed ? buttonPressed_ : button_).get(),
                paint.width - skin::kComboBoxButtonLeftFromRight, skin::kComboBoxLineY);
     const int textX = skin::kComboBox.pieceWidth;
-    DrawText(paint, {textX, 0, std::max(columnX - textX - 2, 1), paint.height},
-             DT_SINGLELINE | DT_END_ELLIPSIS);
+    PaintCaption(paint, {textX, 0, std::max(columnX - textX - 2, 1), paint.height},
+                 DT_SINGLELINE | DT_END_ELLIPSIS);
     if (focused()) {
         const RECT ring{3, 3, columnX - 2, paint.height - 3};
         ::DrawFocusRect(paint.dc, &ring);
     }
 }
 
-LRESULT bfComboBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
+bool bfComboBox::OnKeyDown(const KeyInput& input) {
+    const WPARAM key = input.key;
     if (!enabled()) {
-        return 0;
+        return true;
     }
     if (key == VK_TAB) {
         list_->Close();
         MoveFocusOnTab(window(), key);
-        return 0;
+        return true;
     }
     if (list_->isOpen()) {
         if (key == VK_F4) {
@@ -137,7 +138,7 @@ LRESULT bfComboBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
         } else {
             list_->HandleKey(TranslateVirtualKey(key));
         }
-        return 0;
+        return true;
     }
     const int last = ItemCount() - 1;
     const int selected = SelectedIndex();
@@ -145,7 +146,7 @@ LRESULT bfComboBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
     switch (key) {
         case VK_F4:
             OpenList(true);
-            return 0;
+            return true;
         case VK_UP:
         case VK_LEFT:
             target = std::max(selected - 1, 0);
@@ -163,34 +164,34 @@ LRESULT bfComboBox::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
             target = last;
             break;
         default:
-            return ::DefWindowProcW(window(), message, key, lParam);
+            return false;
     }
     if (target != selected && Select(target)) {
         NotifyChoice();
     }
-    return 0;
+    return true;
 }
 
-LRESULT bfComboBox::OnSysKeyDown(UINT message, WPARAM key, LPARAM lParam) {
-    if (enabled() && (key == VK_DOWN || key == VK_UP)) {
+bool bfComboBox::OnSysKeyDown(const KeyInput& input) {
+    if (enabled() && (input.key == VK_DOWN || input.key == VK_UP)) {
         if (list_->isOpen()) {
             list_->Close();
         } else {
             OpenList(true);
         }
-        return 0;
+        return true;
     }
-    return ::DefWindowProcW(window(), message, key, lParam);
+    return false;
 }
 
-LRESULT bfComboBox::OnChar(UINT, WPARAM wParam, LPARAM) {
-    const auto c = static_cast<char16_t>(wParam);
+void bfComboBox::OnChar(const CharInput& input) {
+    const char16_t c = input.character;
     if (!enabled() || c <= 0x20) {
-        return 0;  // Space, Enter and Escape act as keys
+        return;  // Space, Enter and Escape act as keys
     }
     if (list_->isOpen()) {
         list_->HandleCharacter(c);
-        return 0;
+        return;
     }
     ComboListModel& model = list_->model();
     model.Highlight(model.selected());
@@ -198,19 +199,18 @@ LRESULT bfComboBox::OnChar(UINT, WPARAM wParam, LPARAM) {
         Select(model.highlighted());
         NotifyChoice();
     }
-    return 0;
 }
 
-LRESULT bfComboBox::OnWheel(UINT, WPARAM wParam, LPARAM) {
+bool bfComboBox::OnWheel(const WheelInput& wheel) {
     if (enabled() && list_->isOpen()) {
-        list_->HandleWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        list_->HandleWheel(wheel.delta);
     }
-    return 0;
+    return true;
 }
 
-LRESULT bfComboBox::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+void bfComboBox::OnKillFocus(const FocusInput&) {
     list_->Close();
-    return OnFocus(message, wParam, lParam);
+    MarkFocused(false);
 }
 
 void bfComboBox::OnMouseMove(const MouseInput& mouse) {

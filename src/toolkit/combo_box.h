@@ -53,11 +53,11 @@ private:
     void NotifyChoice();
     [[nodiscard]] POINT ToList(const MouseInput& mouse) const;
 
-    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnSysKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnKeyDown(const KeyInput& key);
+    bool OnSysKeyDown(const KeyInput& key);
+    void OnChar(const CharInput& input);
+    bool OnWheel(const WheelInput& wheel);
+    void OnKillFocus(const FocusInput& focus);
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonDown(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);

@@ -211,12 +211,11 @@ void bfComboBoxList::OnButtonUp(const MouseInput& mouse) {
     ReleaseAt(mouse.x, mouse.y);
 }
 
-LRESULT bfComboBoxList::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
-    HWND taker = reinterpret_cast<HWND>(lParam);
+void bfComboBoxList::OnCaptureChanged(const CaptureInput& capture) {
+    HWND taker = capture.newOwner;
     if (open_ && !closing_ && taker != window() && !(bar_ && taker == bar_->window())) {
         Close();  // another window took the mouse (a switch to another program): give up
     }
-    return 0;
 }
 
 LRESULT bfComboBoxList::OnCommand(UINT, WPARAM wParam, LPARAM) {
@@ -231,9 +230,8 @@ LRESULT bfComboBoxList::OnCommand(UINT, WPARAM wParam, LPARAM) {
     return 0;
 }
 
-LRESULT bfComboBoxList::OnWheel(UINT, WPARAM wParam, LPARAM) {
-    HandleWheel(GET_WHEEL_DELTA_WPARAM(wParam));
-    return 0;
+void bfComboBoxList::OnWheel(const WheelInput& wheel) {
+    HandleWheel(wheel.delta);
 }
 
 void bfComboBoxList::PaintContent(const PaintContext& paint) {

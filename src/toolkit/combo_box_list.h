@@ -62,9 +62,9 @@ private:
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonDown(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);
-    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCaptureChanged(const CaptureInput& capture);
     LRESULT OnCommand(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnWheel(const WheelInput& wheel);
 
     bfComboBox& owner_;
     ComboListModel model_;

@@ -101,7 +101,7 @@ void bfDoubleButton::PaintHalf(const PaintContext& paint, ButtonHalf half) {
         text.x += pieceWidth;
     }
     text.width -= pieceWidth;
-    DrawText(paint, text, caption);
+    PaintCaption(paint, text, caption);
 }
 
 void bfDoubleButton::PaintContent(const PaintContext& paint) {

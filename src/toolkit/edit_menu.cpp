@@ -1,6 +1,6 @@
 #include "toolkit/edit_menu.h"
 
-#include "widgets/menu_ids.h"
+#include "toolkit/text_menu_ids.h"
 
 namespace tockly {
 

@@ -17,12 +17,6 @@ std::shared_ptr<PaintBuffer> PaintBuffer::ForThisThread() {
     return buffer;
 }
 
-PaintBuffer::~PaintBuffer() {
-    if (dc_ && originalBitmap_ != nullptr) {
-        ::SelectObject(dc_.get(), originalBitmap_);  // never delete a selected bitmap
-    }
-}
-
 bool PaintBuffer::Grow(int width, int height) {
     if (dc_ && width <= width_ && height <= height_) {
         return true;
@@ -39,11 +33,11 @@ bool PaintBuffer::Grow(int width, int height) {
     if (!bitmap) {
         return false;
     }
-    HGDIOBJ previous = ::SelectObject(dc_.get(), bitmap.get());
-    if (originalBitmap_ == nullptr) {
-        originalBitmap_ = previous;
-    }
-    bitmap_ = std::move(bitmap);  // the old one is no longer selected
+    // The DC's own bitmap goes back before the old buffer is freed, and the new one takes its
+    // place.
+    selection_.reset();
+    bitmap_ = std::move(bitmap);
+    selection_.emplace(dc_.get(), bitmap_.get());
     width_ = newWidth;
     height_ = newHeight;
     return true;

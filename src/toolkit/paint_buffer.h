@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "support/gdi_handles.h"
 
@@ -18,7 +19,7 @@ public:
     static std::shared_ptr<PaintBuffer> ForThisThread();
 
     PaintBuffer() = default;
-    ~PaintBuffer();
+    ~PaintBuffer() = default;
     PaintBuffer(const PaintBuffer&) = delete;
     PaintBuffer& operator=(const PaintBuffer&) = delete;
 
@@ -47,9 +48,10 @@ public:
 private:
     bool Grow(int width, int height);
 
+    // Declared in this order so that the bitmap leaves the DC before either is freed.
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ originalBitmap_ = nullptr;
+    std::optional<SelectedObject> selection_;
     UniqueMemoryDc sourceDc_;
     int width_ = 0;
     int height_ = 0;

@@ -19,14 +19,13 @@ PressableControl::PressableControl(HWND parent, WORD id, DWORD style, TextColors
         Apply(TakeMouse(MouseEvent::Leave, {}));
         return 0;
     });
-    messages().Set(WM_CAPTURECHANGED, [this](UINT, WPARAM, LPARAM lParam) -> LRESULT {
-        // Another window took the mouse (a menu, a dialog): a press in progress ends without a
-        // click. The control's own SetCapture sends this message too.
-        if (reinterpret_cast<HWND>(lParam) != window()) {
-            Apply(TakeMouse(MouseEvent::CaptureLost, {}));
-        }
-        return 0;
-    });
+    messages().Set(WM_CAPTURECHANGED, this, &PressableControl::OnCaptureChanged);
+}
+
+void PressableControl::OnCaptureChanged(const CaptureInput& capture) {
+    if (capture.newOwner != window()) {
+        Apply(TakeMouse(MouseEvent::CaptureLost, {}));
+    }
 }
 
 void PressableControl::Apply(const ControlEffects& effects) {

@@ -31,6 +31,11 @@ protected:
     // Mirrors the logic's checked state into the base, then carries out the effects (the
     // WM_COMMAND last: the parent may destroy the control while handling it).
     void Apply(const ControlEffects& effects);
+
+private:
+    // Another window took the mouse (a menu, a dialog): a press in progress ends without a click.
+    // The control's own SetCapture sends this message too.
+    void OnCaptureChanged(const CaptureInput& capture);
 };
 
 }  // namespace tockly

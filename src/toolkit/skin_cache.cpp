@@ -73,7 +73,7 @@ void MirrorDibSection(HBITMAP bitmap) {
     MirrorPixelRows(std::span(pixels, static_cast<std::size_t>(width) * height), width, height);
 }
 
-UniqueBitmap LoadBitmap(const SkinKey& key) {
+UniqueBitmap LoadSkinBitmap(const SkinKey& key) {
     if (key.fromFile) {
         const std::wstring path = SkinFilePath(key.name);
         UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
@@ -93,7 +93,7 @@ SharedBitmap Acquire(const SkinKey& key) {
         return nullptr;
     }
     return Cache().Acquire(key, [&key]() -> SharedBitmap {
-        UniqueBitmap loaded = LoadBitmap(key);
+        UniqueBitmap loaded = LoadSkinBitmap(key);
         if (!loaded) {
             return nullptr;
         }

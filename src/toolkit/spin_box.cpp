@@ -17,8 +17,8 @@ bfSpinBox::bfSpinBox(HWND parent, WORD id, int width)
       downPressed_(LoadSkinResource(L"SpinBox_Clicked_Down")),
       centreLine_(LoadSkinResource(L"SpinBox_Center_Line")),
       horizontalLine_(LoadSkinResource(L"SpinBox_Horizontal_Line")) {
-    messages().Set(WM_SETFOCUS, this, &bfSpinBox::OnFocusChange);
-    messages().Set(WM_KILLFOCUS, this, &bfSpinBox::OnFocusChange);
+    messages().Set(WM_SETFOCUS, this, &bfSpinBox::OnSetFocus);
+    messages().Set(WM_KILLFOCUS, this, &bfSpinBox::OnKillFocus);
     messages().Set(WM_TIMER, this, &bfSpinBox::OnTimer);
     messages().Set(WM_MOUSEWHEEL, this, &bfSpinBox::OnWheel);
     messages().Set(WM_LBUTTONDOWN, this, &bfSpinBox::OnButtonDown);
@@ -111,49 +111,46 @@ void bfSpinBox::TakeCharacter(char16_t c) {
     Report(model_.TypeCharacter(c));
 }
 
-LRESULT bfSpinBox::OnTimer(UINT, WPARAM timer, LPARAM) {
-    if (timer != kUpTimer && timer != kDownTimer) {
-        return 0;
+void bfSpinBox::OnTimer(const TimerInput& timer) {
+    if (timer.id != kUpTimer && timer.id != kDownTimer) {
+        return;
     }
-    ::KillTimer(window(), timer);
-    const SpinArrow arrow = timer == kUpTimer ? SpinArrow::Up : SpinArrow::Down;
+    ::KillTimer(window(), timer.id);
+    const SpinArrow arrow = timer.id == kUpTimer ? SpinArrow::Up : SpinArrow::Down;
     if (pressed_ != arrow) {
-        return 0;  // a stale tick after the arrow was let go
+        return;  // a stale tick after the arrow was let go
     }
-    ::SetTimer(window(), timer, kRepeatDelay, nullptr);
+    ::SetTimer(window(), timer.id, kRepeatDelay, nullptr);
     ::SendMessageW(window(), WM_KEYDOWN, arrow == SpinArrow::Up ? VK_UP : VK_DOWN, 0);
-    return 0;
 }
 
-LRESULT bfSpinBox::OnWheel(UINT, WPARAM wParam, LPARAM) {
+bool bfSpinBox::OnWheel(const WheelInput& wheel) {
     if (!enabled() || !focused()) {
-        return 0;
+        return true;
     }
-    wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(wParam);
-    const int notches = wheelRemainder_ / WHEEL_DELTA;
-    wheelRemainder_ -= notches * WHEEL_DELTA;
+    const int notches = wheel_.Add(wheel.delta);
     for (int notch = 0; notch < std::abs(notches); ++notch) {
         ::SendMessageW(window(), WM_KEYDOWN, notches > 0 ? VK_UP : VK_DOWN, 0);
     }
-    return 0;
+    return true;
 }
 
-LRESULT bfSpinBox::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
-    OnFocus(message, wParam, lParam);
-    if (message == WM_SETFOCUS) {
-        if (model_.editable()) {
-            model_.editor().SelectAll();
-            ShowCaretNow();
-        }
-        return 0;
+void bfSpinBox::OnSetFocus(const FocusInput&) {
+    MarkFocused(true);
+    if (model_.editable()) {
+        model_.editor().SelectAll();
+        ShowCaretNow();
     }
+}
+
+void bfSpinBox::OnKillFocus(const FocusInput&) {
+    MarkFocused(false);
     ReleaseArrow();
     DestroyCaretNow();
     // Half-typed digits give way to the value.
     model_.CommitText();
     SyncWindowText();
     UpdateView();
-    return 0;
 }
 
 void bfSpinBox::PressArrow(SpinArrow arrow, UINT delay) {

@@ -7,6 +7,7 @@
 
 #include "toolkit/spin_box_model.h"
 #include "toolkit/text_field_control.h"
+#include "toolkit/wheel_notches.h"
 
 namespace tockly {
 
@@ -43,9 +44,10 @@ protected:
     void PaintContent(const PaintContext& paint) override;
 
 private:
-    LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnTimer(const TimerInput& timer);
+    bool OnWheel(const WheelInput& wheel);
+    void OnSetFocus(const FocusInput& focus);
+    void OnKillFocus(const FocusInput& focus);
     void OnButtonDown(const MouseInput& mouse);
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);
@@ -58,7 +60,7 @@ private:
     SpinBoxModel model_;
     SpinArrow pressed_ = SpinArrow::None;  // the arrow shown pressed, its timer running
     SpinArrow held_ = SpinArrow::None;     // the arrow the button went down on
-    int wheelRemainder_ = 0;
+    WheelNotches wheel_;
     SharedBitmap plate_[3];
     SharedBitmap up_;
     SharedBitmap upPressed_;

@@ -41,7 +41,7 @@ void bfStaticText::OnLeftDown(const MouseInput&) {
 void bfStaticText::PaintContent(const PaintContext& paint) {
     const PixelRect client{0, 0, paint.width, paint.height};
     if (!wordWrap_) {
-        DrawText(paint, client);
+        PaintCaption(paint, client);
         return;
     }
     // DT_VCENTER and DT_BOTTOM work on single lines only: place the wrapped block by its height.
@@ -53,7 +53,7 @@ void bfStaticText::PaintContent(const PaintContext& paint) {
         block.y = paint.height - textHeight;
     }
     block.height = textHeight;
-    DrawText(paint, block, DT_WORDBREAK);
+    PaintCaption(paint, block, DT_WORDBREAK);
 }
 
 }  // namespace tockly

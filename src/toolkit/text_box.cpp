@@ -8,7 +8,7 @@
 #include "support/wide_text.h"
 #include "toolkit/focus_navigation.h"
 #include "toolkit/rich_edit_library.h"
-#include "widgets/menu_ids.h"
+#include "toolkit/text_menu_ids.h"
 
 namespace tockly {
 namespace {
@@ -174,10 +174,9 @@ LRESULT bfTextBox::OnContextMenu(UINT, WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT bfTextBox::OnSetFocus(UINT message, WPARAM wParam, LPARAM lParam) {
-    OnFocus(message, wParam, lParam);
+void bfTextBox::OnSetFocus(const FocusInput&) {
+    MarkFocused(true);
     ::SetFocus(richEdit_);  // the box's focus is its rich edit's
-    return 0;
 }
 
 LRESULT bfTextBox::OnSetText(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -44,7 +44,7 @@ private:
     LRESULT OnCommand(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnNotify(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnSetFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnSetFocus(const FocusInput& focus);
     LRESULT OnSetText(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND richEdit_ = nullptr;  // a child: it goes with the control's window

@@ -11,8 +11,8 @@ bfTextEdit::bfTextEdit(HWND parent, WORD id, int width)
       plateLeft_(LoadSkinResource(L"TextEdit_Left")),
       plateCentre_(LoadSkinResource(L"TextEdit_Center")),
       plateRight_(LoadSkinResource(L"TextEdit_Right")) {
-    messages().Set(WM_SETFOCUS, this, &bfTextEdit::OnFocusChange);
-    messages().Set(WM_KILLFOCUS, this, &bfTextEdit::OnFocusChange);
+    messages().Set(WM_SETFOCUS, this, &bfTextEdit::OnSetFocus);
+    messages().Set(WM_KILLFOCUS, this, &bfTextEdit::OnKillFocus);
     messages().Set(WM_LBUTTONDOWN, this, &bfTextEdit::OnButtonDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfTextEdit::OnDoubleClick);
     messages().Set(WM_MOUSEMOVE, this, &bfTextEdit::OnMouseMove);
@@ -103,22 +103,22 @@ void bfTextEdit::TakeCharacter(char16_t c) {
     }
 }
 
-LRESULT bfTextEdit::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
-    OnFocus(message, wParam, lParam);
-    if (message == WM_SETFOCUS) {
-        if (Editing()) {
-            // Arriving from elsewhere selects the whole text; a click places the caret afterwards.
-            model_.SelectAll();
-            ShowCaretNow();
-        }
-        return 0;
+void bfTextEdit::OnSetFocus(const FocusInput&) {
+    MarkFocused(true);
+    if (Editing()) {
+        // Arriving from elsewhere selects the whole text; a click places the caret afterwards.
+        model_.SelectAll();
+        ShowCaretNow();
     }
+}
+
+void bfTextEdit::OnKillFocus(const FocusInput& focus) {
+    MarkFocused(false);
     DestroyCaretNow();
     EndEditingLabel();
     Repaint();
     // The owner (a widget editing its title, a page) learns that the editing ended.
-    ::SendMessageW(parent(), WM_KILLFOCUS, wParam, 0);
-    return 0;
+    ::SendMessageW(parent(), WM_KILLFOCUS, reinterpret_cast<WPARAM>(focus.other), 0);
 }
 
 void bfTextEdit::OnButtonDown(const MouseInput& mouse) {

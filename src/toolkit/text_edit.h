@@ -46,7 +46,8 @@ protected:
     void PaintContent(const PaintContext& paint) override;
 
 private:
-    LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnSetFocus(const FocusInput& focus);
+    void OnKillFocus(const FocusInput& focus);
     void OnButtonDown(const MouseInput& mouse);
     void OnDoubleClick(const MouseInput& mouse);
     void OnMouseMove(const MouseInput& mouse);

@@ -5,8 +5,8 @@
 #include "support/gdi_handles.h"
 #include "support/wide_text.h"
 #include "toolkit/focus_navigation.h"
+#include "toolkit/text_menu_ids.h"
 #include "toolkit/win32_edit_keys.h"
-#include "widgets/menu_ids.h"
 
 namespace tockly {
 namespace {
@@ -210,22 +210,17 @@ void TextFieldControl::ShowEditMenu(LPARAM screenPoint) {
     menu_.Show(window(), screenPoint, {TextArea().x, height()}, items);
 }
 
-LRESULT TextFieldControl::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
-    if (!enabled() || MoveFocusOnTab(window(), key)) {
-        return 0;
+bool TextFieldControl::OnKeyDown(const KeyInput& key) {
+    if (!enabled() || MoveFocusOnTab(window(), key.key)) {
+        return true;
     }
-    if (!TakeKey(TranslateVirtualKey(key), KeyDownModifiers(lParam))) {
-        return ::DefWindowProcW(window(), message, key, lParam);
-    }
-    return 0;
+    return TakeKey(TranslateVirtualKey(key.key), KeyDownModifiers(key.data));
 }
 
-LRESULT TextFieldControl::OnChar(UINT, WPARAM wParam, LPARAM) {
-    const auto c = static_cast<char16_t>(wParam);
-    if (enabled() && c >= 0x20) {
-        TakeCharacter(c);
+void TextFieldControl::OnChar(const CharInput& input) {
+    if (enabled() && input.character >= 0x20) {
+        TakeCharacter(input.character);
     }
-    return 0;
 }
 
 LRESULT TextFieldControl::OnContextMenu(UINT, WPARAM, LPARAM lParam) {

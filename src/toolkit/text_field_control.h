@@ -74,8 +74,8 @@ private:
     [[nodiscard]] int TextOriginX(const std::vector<int>& prefix) const;
     [[nodiscard]] int IndexAt(int x) const;
 
-    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnKeyDown(const KeyInput& key);
+    void OnChar(const CharInput& input);
     LRESULT OnContextMenu(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSetText(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuCommand(UINT message, WPARAM wParam, LPARAM lParam);

@@ -68,8 +68,8 @@ bool bfVScrollBar::Step(UINT_PTR kind) {
     }
 }
 
-LRESULT bfVScrollBar::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
-    switch (key) {
+bool bfVScrollBar::OnKeyDown(const KeyInput& key) {
+    switch (key.key) {
         case VK_UP:
             model_.LineUp();
             break;
@@ -89,53 +89,50 @@ LRESULT bfVScrollBar::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
             model_.SetPosition(model_.maxPosition());
             break;
         default:
-            return ::DefWindowProcW(window(), message, key, lParam);
+            return false;
     }
     Repaint();
     NotifyPosition();
-    return 0;
+    return true;
 }
 
-LRESULT bfVScrollBar::OnTimer(UINT, WPARAM timer, LPARAM) {
-    if (timer < kUpTimer || timer > kPageDownTimer) {
-        return 0;
+void bfVScrollBar::OnTimer(const TimerInput& timer) {
+    if (timer.id < kUpTimer || timer.id > kPageDownTimer) {
+        return;
     }
-    ::KillTimer(window(), timer);
-    if (timer != runningTimer_) {
-        return 0;  // a tick that was already queued when the press ended
+    ::KillTimer(window(), timer.id);
+    if (timer.id != runningTimer_) {
+        return;  // a tick that was already queued when the press ended
     }
-    if (!Step(timer)) {
+    if (!Step(timer.id)) {
         runningTimer_ = 0;  // the end, or the thumb reached the press point: the repeat stops
-        return 0;
+        return;
     }
-    ::SetTimer(window(), timer, kRepeatDelay, nullptr);
+    ::SetTimer(window(), timer.id, kRepeatDelay, nullptr);
     Repaint();
     NotifyPosition();
-    return 0;
 }
 
-LRESULT bfVScrollBar::OnWheel(UINT, WPARAM wParam, LPARAM) {
-    if (model_.Wheel(GET_WHEEL_DELTA_WPARAM(wParam))) {
+void bfVScrollBar::OnWheel(const WheelInput& wheel) {
+    if (model_.Wheel(wheel.delta)) {
         Repaint();
         NotifyPosition();
     }
-    return 0;
 }
 
-LRESULT bfVScrollBar::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (wParam == 0) {
+void bfVScrollBar::OnKillFocus(const FocusInput& focus) {
+    if (focus.other == nullptr) {
         // The focus left the program's windows: the list window owning the bar hears of it.
         ::SendMessageW(parent(), WM_KILLFOCUS, 0, 0);
     }
-    return OnFocus(message, wParam, lParam);
+    MarkFocused(false);
 }
 
-LRESULT bfVScrollBar::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(lParam) != window() && press_ != ScrollPress::None) {
+void bfVScrollBar::OnCaptureChanged(const CaptureInput& capture) {
+    if (capture.newOwner != window() && press_ != ScrollPress::None) {
         EndPress();  // another window took the mouse: nothing may go on repeating
         Repaint();
     }
-    return 0;
 }
 
 void bfVScrollBar::EndPress() {

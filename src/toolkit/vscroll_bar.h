@@ -43,11 +43,11 @@ protected:
     void PaintContent(const PaintContext& paint) override;
 
 private:
-    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnWheel(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnKeyDown(const KeyInput& key);
+    void OnTimer(const TimerInput& timer);
+    void OnWheel(const WheelInput& wheel);
+    void OnKillFocus(const FocusInput& focus);
+    void OnCaptureChanged(const CaptureInput& capture);
     void OnButtonDown(const MouseInput& mouse);
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);

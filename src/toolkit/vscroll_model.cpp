@@ -140,9 +140,7 @@ void VScrollModel::EndDrag() {
 }
 
 bool VScrollModel::Wheel(int delta) {
-    wheelRemainder_ += delta;
-    const int notches = wheelRemainder_ / kWheelDelta;
-    wheelRemainder_ -= notches * kWheelDelta;
+    const int notches = wheel_.Add(delta);
     bool moved = false;
     for (int line = 0; line < std::abs(notches) * wheelLines_; ++line) {
         if (!(notches > 0 ? LineUp() : LineDown())) {

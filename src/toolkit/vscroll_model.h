@@ -3,6 +3,8 @@
 // thumb proportional to the page, line and page steps, dragging and the wheel. Portable; the combo
 // box list uses the same model for its own scroll strip.
 
+#include "toolkit/wheel_notches.h"
+
 namespace tockly {
 
 enum class ScrollPart { None, UpArrow, DownArrow, Thumb, TrackAbove, TrackBelow };
@@ -12,7 +14,6 @@ public:
     static constexpr int kDefaultArrowHeight = 18;
     static constexpr int kMinimumThumb = 20;
     static constexpr int kDefaultWheelLines = 2;
-    static constexpr int kWheelDelta = 120;
 
     explicit VScrollModel(int arrowHeight = kDefaultArrowHeight);
 
@@ -76,7 +77,7 @@ private:
     int maximumThumb_ = 0;
     int thumbHeight_ = 0;
     int thumbTop_ = 0;
-    int wheelRemainder_ = 0;
+    WheelNotches wheel_;
     bool dragging_ = false;
     int dragPressY_ = 0;
     int dragStartTop_ = 0;

@@ -12,8 +12,9 @@
 #include <exception>
 #include <map>
 #include <stdexcept>
+#include <string>
 
-#include "shell/error_guard.h"
+#include "support/fatal_error.h"
 
 namespace tockly {
 
@@ -51,6 +52,21 @@ public:
         return registry;
     }
 
+    // Registers the base's window class, with Route as its procedure, the first time an object of
+    // the base is made; throws `failure` as a runtime error when the platform refuses.
+    static void RegisterClassOnce(WNDCLASSEXW windowClass, const char* failure) {
+        static bool registered = false;
+        if (registered) {
+            return;
+        }
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = Route;
+        if (::RegisterClassExW(&windowClass) == 0) {
+            throw std::runtime_error(failure);
+        }
+        registered = true;
+    }
+
     // For a destructor whose object's window still exists: the object leaves the map before the
     // window goes, so that the messages of the destruction do not reach a half-destroyed object.
     // A window that was not in the map is reported with `missing` through the message loop (a
@@ -85,5 +101,22 @@ public:
         }
     }
 };
+
+// True on the thread that owns `window` (or when the window is gone). Elsewhere a thread rule was
+// broken (only the owning thread may change, show, size or destroy a window): the error is handed
+// to the main loop, which ends the program with it, and the caller leaves the window alone.
+inline bool CheckOwnThread(HWND window, const char* operation) noexcept {
+    const DWORD owner = ::GetWindowThreadProcessId(window, nullptr);
+    if (owner == 0 || owner == ::GetCurrentThreadId()) {
+        return true;
+    }
+    try {
+        DeferFatalError(std::make_exception_ptr(
+            std::logic_error(std::string(operation) + " called from another thread")));
+    } catch (...) {
+        DeferFatalError(std::current_exception());
+    }
+    return false;
+}
 
 }  // namespace tockly

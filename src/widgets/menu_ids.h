@@ -1,7 +1,7 @@
 #pragma once
-// Command ids of the menu resources (resources/menus.rc), shared by the resource script and the
-// code. Plain macros, because the resource compiler reads this file too; the code uses the
-// constants below them.
+// Command ids of the widget and tray menu resources (resources/menus.rc), shared by the resource
+// script and the code. Plain macros, because the resource compiler reads this file too; the code
+// uses the constants below them.
 
 // Widget menus
 #define TOCKLY_MENU_ALWAYS_ON_TOP 100
@@ -60,14 +60,6 @@
 #define TOCKLY_TRAY_FEEDBACK 20018
 #define TOCKLY_TRAY_EXIT 20019
 
-// The text controls' context menu: resource 200, used as its submenu 0
-#define TOCKLY_TEXT_MENU_RESOURCE 200
-#define TOCKLY_TEXT_CUT 201
-#define TOCKLY_TEXT_COPY 202
-#define TOCKLY_TEXT_PASTE 203
-#define TOCKLY_TEXT_DELETE 204
-#define TOCKLY_TEXT_SELECT_ALL 205
-
 #ifndef RC_INVOKED
 namespace tockly::menu_id {
 
@@ -111,13 +103,6 @@ inline constexpr int kTrayCounter = TOCKLY_TRAY_COUNTER;
 inline constexpr int kTrayStopwatch = TOCKLY_TRAY_STOPWATCH;
 inline constexpr int kTrayFeedback = TOCKLY_TRAY_FEEDBACK;
 inline constexpr int kTrayExit = TOCKLY_TRAY_EXIT;
-
-inline constexpr int kTextMenuResource = TOCKLY_TEXT_MENU_RESOURCE;
-inline constexpr int kTextCut = TOCKLY_TEXT_CUT;
-inline constexpr int kTextCopy = TOCKLY_TEXT_COPY;
-inline constexpr int kTextPaste = TOCKLY_TEXT_PASTE;
-inline constexpr int kTextDelete = TOCKLY_TEXT_DELETE;
-inline constexpr int kTextSelectAll = TOCKLY_TEXT_SELECT_ALL;
 
 }  // namespace tockly::menu_id
 #endif

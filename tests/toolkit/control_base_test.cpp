@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "shell/error_guard.h"
+#include "support/fatal_error.h"
 #include "support/win32_process.h"
 #include "toolkit/abstract_control.h"
 #include "toolkit/abstract_window.h"
@@ -175,6 +175,44 @@ TEST(WindowBase, OneClassAndAMapEntryOnlyWhileTheObjectAndItsWindowLive) {
     EXPECT_FALSE(second->windowAlive());
     EXPECT_EQ(bfAbstractWindow::FromHandle(second->window()), nullptr);
     second.reset();
+    EXPECT_EQ(TakeDeferredError(), "");
+}
+
+TEST(ThreadRules, AWorkerThatChangesAWindowIsStoppedAndItsErrorEndsTheMainLoop) {
+    SetFatalErrorLoopThread();
+    TestParent parent;
+    bfStaticText label(parent.window(), 1, 80, 20);
+    label.Show(true);
+    PlainWindow window;
+    window.Show(true);
+    std::thread worker([&label, &window] {
+        label.Show(false);
+        label.Move(30, 40);
+        window.Show(false);
+    });
+    worker.join();
+    // Nothing happened to the windows, and the first error ended the loop of the main thread.
+    EXPECT_TRUE(::IsWindowVisible(label.window()));
+    EXPECT_EQ(label.x(), 0);
+    EXPECT_TRUE(::IsWindowVisible(window.window()));
+    const UINT_PTR safety = ::SetTimer(nullptr, 0, 5000, nullptr);
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.wParam == safety) {
+            ADD_FAILURE() << "the main loop did not end";
+            break;
+        }
+        ::DispatchMessageW(&message);
+    }
+    ::KillTimer(nullptr, safety);
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(static_cast<int>(message.wParam), kFailureExitCode);
+    try {
+        RethrowDeferredFatalError();
+        ADD_FAILURE() << "no error was deferred";
+    } catch (const std::logic_error& error) {
+        EXPECT_STREQ(error.what(), "bfAbstractControl::Show called from another thread");
+    }
     EXPECT_EQ(TakeDeferredError(), "");
 }
 

@@ -8,6 +8,7 @@
 #include "toolkit/control_geometry.h"
 #include "toolkit/gradient_slice.h"
 #include "toolkit/skin_pixels.h"
+#include "toolkit/wheel_notches.h"
 
 namespace tockly {
 namespace {
@@ -161,6 +162,20 @@ TEST(CustomSkinFiles, ALeftAndRightPieceStandsInMirroredForAMissingOrSameRightPi
     std::vector<std::uint32_t> shortBuffer{1, 2, 3};
     MirrorPixelRows(shortBuffer, 3, 2);  // too short for its size: left alone
     EXPECT_EQ(shortBuffer, (std::vector<std::uint32_t>{1, 2, 3}));
+}
+
+TEST(WheelNotches, PartsOfANotchAddUpAndATurnTheOtherWayStartsAfresh) {
+    WheelNotches wheel;
+    EXPECT_EQ(wheel.Add(40), 0);
+    EXPECT_EQ(wheel.Add(40), 0);
+    EXPECT_EQ(wheel.Add(40), 1);
+    EXPECT_EQ(wheel.Add(-360), -3);
+    EXPECT_EQ(wheel.Add(60), 0);
+    // The half notch up is forgotten, so the first notch down is a whole one.
+    EXPECT_EQ(wheel.Add(-120), -1);
+    EXPECT_EQ(wheel.Add(-100), 0);
+    wheel.Reset();
+    EXPECT_EQ(wheel.Add(-100), 0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/menu_ids.h"
+#include "toolkit/text_menu_ids.h"
 
 namespace tockly {
 namespace {

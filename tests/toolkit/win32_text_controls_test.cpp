@@ -15,8 +15,8 @@
 #include "toolkit/test_parent.h"
 #include "toolkit/text_box.h"
 #include "toolkit/text_edit.h"
+#include "toolkit/text_menu_ids.h"
 #include "toolkit/win32_text_clipboard.h"
-#include "widgets/menu_ids.h"
 
 namespace tockly {
 namespace {
