@@ -2,7 +2,7 @@
 // The present, as local wall-clock time. The program reads the real clock (Win32Clock); tests and
 // tools set the present they need.
 
-#include "tasks/time_point.h"
+#include "support/time_point.h"
 
 namespace tockly {
 

@@ -13,13 +13,12 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 }
 
 bool Win32AutostartRegistry::SetRunValue(std::u16string_view name, std::u16string_view data) {
-    HKEY raw_key = nullptr;
+    RegistryKey key;
     const LONG created = ::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_WRITE,
-                                           nullptr, &raw_key, nullptr);
+                                           nullptr, key.put(), nullptr);
     if (created != ERROR_SUCCESS && created != ERROR_ALREADY_EXISTS) {
         return false;
     }
-    RegistryKey key(raw_key);
     const std::wstring value_name = ToWide(name);
     const std::wstring value = ToWide(data);
     // REG_SZ data counts its terminating zero.
@@ -29,11 +28,10 @@ bool Win32AutostartRegistry::SetRunValue(std::u16string_view name, std::u16strin
 }
 
 bool Win32AutostartRegistry::DeleteRunValue(std::u16string_view name) {
-    HKEY raw_key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_WRITE, &raw_key) != ERROR_SUCCESS) {
+    RegistryKey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_WRITE, key.put()) != ERROR_SUCCESS) {
         return false;
     }
-    RegistryKey key(raw_key);
     return ::RegDeleteValueW(key.get(), ToWide(name).c_str()) == ERROR_SUCCESS;
 }
 

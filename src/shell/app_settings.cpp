@@ -1,8 +1,8 @@
 #include "shell/app_settings.h"
 
 #include "shell/autostart_command.h"
-#include "shell/data_files.h"
 #include "support/utf16.h"
+#include "support/win32_data_files.h"
 
 namespace tockly {
 
@@ -48,6 +48,12 @@ bool AppSettings::Save() {
 bool AppSettings::WriteDataFile(const std::u16string& path, std::span<const std::uint8_t> bytes) {
     CriticalSectionLock lock(fileLock_);
     return ReplaceWholeFile(path, bytes);
+}
+
+bool AppSettings::WriteNewDataFile(const std::u16string& path,
+                                   std::span<const std::uint8_t> bytes) {
+    CriticalSectionLock lock(fileLock_);
+    return CreateWholeFile(path, bytes);
 }
 
 void AppSettings::WriteAutostart() {

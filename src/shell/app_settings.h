@@ -11,6 +11,7 @@
 #include "platform/outside_world.h"
 #include "shell/settings_file.h"
 #include "support/critical_section.h"
+#include "support/data_file_writer.h"
 
 namespace tockly {
 
@@ -18,7 +19,7 @@ inline constexpr char16_t kDataFolderName[] = u"\\Tockly";
 inline constexpr char16_t kSettingsFileName[] = u"\\Tockly\\settings.ini";
 inline constexpr char16_t kAutostartValueName[] = u"Tockly";
 
-class AppSettings {
+class AppSettings final : public DataFileWriter {
 public:
     explicit AppSettings(OutsideWorld& world);
     AppSettings(const AppSettings&) = delete;
@@ -36,12 +37,12 @@ public:
     void WriteAutostart();
     void RemoveAutostart();
 
-    // The local application-data folder; the program's own folder is this + "\Tockly".
-    std::optional<std::u16string> AppDataFolder() const;
-
-    // Writes a whole data file under the file lock, so that no two data files are written at once.
+    // The data files, each written whole under the file lock, so that no two are written at once.
+    std::optional<std::u16string> AppDataFolder() const override;
     [[nodiscard]] bool WriteDataFile(const std::u16string& path,
-                                     std::span<const std::uint8_t> bytes);
+                                     std::span<const std::uint8_t> bytes) override;
+    [[nodiscard]] bool WriteNewDataFile(const std::u16string& path,
+                                        std::span<const std::uint8_t> bytes) override;
 
     const SettingsValues& values() const { return values_; }
     SettingsValues& values() { return values_; }

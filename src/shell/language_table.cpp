@@ -52,15 +52,11 @@ std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::u16string& pat
 }  // namespace
 
 std::optional<std::u16string> LanguageTable::LanguageFolder() const {
-    const std::optional<std::u16string> program = program_.ModulePath();
+    const std::optional<std::u16string> program = program_.ProgramFolder();
     if (!program) {
         return std::nullopt;
     }
-    const std::size_t separator = program->rfind(u'\\');
-    if (separator == std::u16string::npos) {
-        return std::nullopt;
-    }
-    return program->substr(0, separator) + std::u16string(kLanguageFolderName);
+    return *program + std::u16string(kLanguageFolderName);
 }
 
 void LanguageTable::Load() {

@@ -9,78 +9,88 @@ namespace tockly {
 namespace {
 
 constexpr std::u16string_view kLineEnd = u"\r\n";
+// What a key that no line gives reads as.
+constexpr std::u16string_view kMissing = u"NULL";
 
-std::u16string DecimalText(std::int32_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
+class DefaultSetter {
+public:
+    void Text(const SettingKey&, std::u16string& field, std::u16string_view fallback) {
+        field = fallback;
+    }
+    void Switch(const SettingKey&, bool& field, bool fallback) { field = fallback; }
+    void Number(const SettingKey&, std::int32_t& field, std::int32_t fallback) { field = fallback; }
+};
 
-std::u16string_view SwitchText(bool value) {
-    return value ? u"1" : u"0";
-}
+class Parser {
+public:
+    explicit Parser(std::u16string_view text) : lines_(SplitIniLines(text)) {}
+
+    void Text(const SettingKey& key, std::u16string& field, std::u16string_view fallback) {
+        const std::u16string value = Value(key);
+        field = value == kMissing ? std::u16string(fallback) : value;
+    }
+    void Switch(const SettingKey& key, bool& field, bool) { field = Value(key) == u"1"; }
+    void Number(const SettingKey& key, std::int32_t& field, std::int32_t fallback) {
+        const std::u16string value = Value(key);
+        field = value == kMissing ? fallback : ParseLeadingInt(value).value_or(fallback);
+    }
+
+private:
+    std::u16string Value(const SettingKey& key) const {
+        return FindIniValue(lines_, key.key).value_or(std::u16string(kMissing));
+    }
+
+    std::vector<std::u16string_view> lines_;
+};
+
+class Formatter {
+public:
+    void Text(const SettingKey& key, const std::u16string& field, std::u16string_view) {
+        Entry(key, field);
+    }
+    void Switch(const SettingKey& key, bool field, bool) { Entry(key, field ? u"1" : u"0"); }
+    void Number(const SettingKey& key, std::int32_t field, std::int32_t) {
+        const std::string digits = std::to_string(field);
+        Entry(key, std::u16string(digits.begin(), digits.end()));
+    }
+
+    void Line(std::u16string_view content) {
+        text += content;
+        text += kLineEnd;
+    }
+
+    std::u16string text;
+
+private:
+    void Entry(const SettingKey& key, std::u16string_view value) {
+        text += key.key;
+        text += u'=';
+        Line(value);
+    }
+};
 
 }  // namespace
 
-const std::map<std::int32_t, std::u16string_view>& SettingsKeyTable() {
-    static const std::map<std::int32_t, std::u16string_view> table = {
-        {kKeyDefaultLanguage, u"DEFAULT_LANGUAGE"},
-        {kKeyStartWithSystem, u"START_PROGRAM_ON_SYSTEM_STARTUP"},
-        {kKeyWidgetTransparency, u"DEFAULT_WIDGETS_TRANSPARENCY"},
-        {kKeyRemoveTaskAfterEnd, u"REMOVE_TASK_AFTER_END"},
-        {kKeyShowProgressBar, u"SHOW_PROGRESS_BAR"},
-        {kKeyWidgetsAlwaysOnTop, u"SHOW_WIDGETS_ALWAYS_ON_TOP"},
-        {kKeyStickyNoteTheme, u"STICKY_NOTE_THEME"},
-    };
-    return table;
+SettingsValues::SettingsValues() {
+    DefaultSetter defaults;
+    VisitSettings(defaults, *this);
 }
 
 SettingsValues ParseSettingsText(std::u16string_view text) {
-    const std::vector<std::u16string_view> lines = SplitIniLines(text);
-    std::map<std::int32_t, std::u16string> found;
-    for (const auto& [number, key] : SettingsKeyTable()) {
-        found[number] = FindIniValue(lines, key).value_or(u"NULL");
-    }
-    auto is_on = [&](SettingsKey key) { return found[key] == u"1"; };
-    auto number = [&](SettingsKey key, std::int32_t fallback) {
-        return found[key] == u"NULL" ? fallback : ParseLeadingInt(found[key]).value_or(fallback);
-    };
-
+    Parser parser(text);
     SettingsValues values;
-    values.language =
-        found[kKeyDefaultLanguage] == u"NULL" ? u"English" : found[kKeyDefaultLanguage];
-    values.startWithSystem = is_on(kKeyStartWithSystem);
-    values.widgetTransparency = number(kKeyWidgetTransparency, 10);
-    values.removeTaskAfterEnd = is_on(kKeyRemoveTaskAfterEnd);
-    values.showProgressBar = is_on(kKeyShowProgressBar);
-    values.widgetsAlwaysOnTop = is_on(kKeyWidgetsAlwaysOnTop);
-    values.stickyNoteTheme = number(kKeyStickyNoteTheme, 0);
+    VisitSettings(parser, values);
     return values;
 }
 
 std::u16string FormatSettingsText(const SettingsValues& values) {
-    const auto& keys = SettingsKeyTable();
-    std::u16string text;
-    auto line = [&](std::u16string_view content) {
-        text += content;
-        text += kLineEnd;
-    };
-    auto entry = [&](SettingsKey key, std::u16string_view value) {
-        text += keys.at(key);
-        text += u'=';
-        line(value);
-    };
-    line(u"; Tockly 1.0.0 ");
-    line(u"; Application settings");
-    line(u"");
-    entry(kKeyDefaultLanguage, values.language);
-    entry(kKeyStartWithSystem, SwitchText(values.startWithSystem));
-    entry(kKeyWidgetTransparency, DecimalText(values.widgetTransparency));
-    entry(kKeyRemoveTaskAfterEnd, SwitchText(values.removeTaskAfterEnd));
-    entry(kKeyShowProgressBar, SwitchText(values.showProgressBar));
-    entry(kKeyWidgetsAlwaysOnTop, SwitchText(values.widgetsAlwaysOnTop));
-    entry(kKeyStickyNoteTheme, DecimalText(values.stickyNoteTheme));
-    text += u"; ------------------";
-    return text;
+    Formatter formatter;
+    formatter.Line(u"; Tockly 1.0.0 ");
+    formatter.Line(u"; Application settings");
+    formatter.Line(u"");
+    VisitSettings(formatter, values);
+    formatter.text += u"; ------------------";
+    return formatter.text;
 }
 
 }  // namespace tockly

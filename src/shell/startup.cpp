@@ -11,6 +11,7 @@
 #include "shell/language_table.h"
 #include "shell/message_loop.h"
 #include "support/unique_handle.h"
+#include "toolkit/skin_cache.h"
 
 namespace tockly {
 namespace {
@@ -58,6 +59,7 @@ int RunTockly(HINSTANCE instance, OutsideWorld& world) {
         return kFailureExitCode;  // another instance runs; leave it alone and say nothing
     }
     UniqueWindow marker = CreateInstanceMarker(instance);
+    SetSkinFileFolder(world.program);
 
     auto settings = std::make_unique<AppSettings>(world);
     if (!settings->Load()) {

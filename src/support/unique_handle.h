@@ -32,6 +32,13 @@ public:
     explicit operator bool() const noexcept { return valid(); }
 
     [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+    // Frees the handle held and hands out the empty slot to a call that returns a new handle
+    // through an out parameter (RegOpenKeyExW, RegCreateKeyExW ...), so that the handle has its
+    // owner from the moment it exists.
+    [[nodiscard]] Handle* put() noexcept {
+        reset();
+        return &handle_;
+    }
     void reset(Handle handle = Traits::Invalid()) noexcept {
         Handle old = std::exchange(handle_, handle);
         if (old != Traits::Invalid()) {

@@ -80,7 +80,16 @@ LoadOutcome OutcomeAtLoad(const StopwatchTask&, const Clock&) {
     return LoadOutcome::Keep;
 }
 
+void NormaliseExpanded(ApplicationTask& task) {
+    if (task.action != 0) {
+        task.expanded = false;
+    }
+}
+
 void NormaliseLoadedTasks(TaskStore& store) {
+    for (ApplicationTask& task : store.application) {
+        NormaliseExpanded(task);
+    }
     for (TimerTask& task : store.timer) {
         NormaliseMessageAndSound(task);
     }

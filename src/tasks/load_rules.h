@@ -1,8 +1,10 @@
 #pragma once
 // What loading does to the stored tasks before any widget exists: the timer's and counter's
-// message and sound fields are tidied, and tasks whose moment passed while the program was not
-// running are stopped and hidden, or dropped when they are to be removed after their end. A task
-// is never executed late.
+// message and sound fields are tidied, a program-ending task's widget starts collapsed, and tasks
+// whose moment passed while the program was not running are stopped and hidden, or dropped when
+// they are to be removed after their end. A task is never executed late. The tasks as these rules
+// leave them are what the program holds after loading, and so what its next save writes; the
+// program and "tockly-inspect store --rewrite" both go through ApplyLoadRules.
 
 #include <array>
 #include <vector>
@@ -39,7 +41,12 @@ LoadOutcome OutcomeAtLoad(const StopwatchTask& task, const Clock& clock);
 // The outcome of every task as it was in the file, per kind in TaskKind order.
 using LoadOutcomes = std::array<std::vector<LoadOutcome>, kTaskKindCount>;
 
-// Normalises every timer and counter.
+// Only a task that starts a program shows its details as stored: the widget of one that ends a
+// program starts collapsed whatever its expanded byte says, so the flag is cleared.
+void NormaliseExpanded(ApplicationTask& task);
+
+// The rules that do not depend on the present: normalises every timer and counter, and every
+// application task's expanded flag.
 void NormaliseLoadedTasks(TaskStore& store);
 // Stops or drops the tasks that ended; the kept ones keep their file order, so their sequence
 // numbers are 1 ... N again.

@@ -335,12 +335,8 @@ StoreDecodeResult DecodeTaskStore(std::span<const std::uint8_t> bytes) {
         result.error = reader.error();
         return result;
     }
-    if (reader.remaining() != 0) {
-        result.error = std::to_string(reader.remaining()) +
-                       " bytes follow the last section at offset " +
-                       std::to_string(reader.offset());
-        return result;
-    }
+    // The length field vouches for them; the tasks before them are whole.
+    result.ignoredBytes = reader.remaining();
     result.store = std::move(store);
     return result;
 }

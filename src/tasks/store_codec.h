@@ -24,12 +24,14 @@ std::vector<std::uint8_t> EncodeTaskStore(const TaskStore& store);
 struct StoreDecodeResult {
     std::optional<TaskStore> store;
     std::string error;  // one line saying why the file was rejected; empty when it was not
+    std::size_t ignoredBytes = 0;  // bytes after the last section of an accepted file
 };
 
 // Reads a whole file. Any damage rejects the file as a whole: a length field that is not the
-// file's size, a count or a string that runs past the end, a negative count or length, bytes
-// left after the last section. Nothing is repaired. A bool byte other than 0 reads as true and a
-// string of length 0 as the empty string: neither puts the fields after it in doubt.
+// file's size, a count or a string that runs past the end, a negative count or length. Nothing is
+// repaired. Bytes after the last section of a file whose length field is its size are ignored:
+// the tasks before them load as they are. A bool byte other than 0 reads as true and a string of
+// length 0 as the empty string: neither puts the fields after it in doubt.
 StoreDecodeResult DecodeTaskStore(std::span<const std::uint8_t> bytes);
 
 }  // namespace tockly

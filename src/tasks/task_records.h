@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/time_point.h"
 #include "tasks/task_kind.h"
-#include "tasks/time_point.h"
 
 namespace tockly {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "platform/clock.h"
-#include "tasks/time_point.h"
+#include "support/time_point.h"
 
 namespace tockly {
 

@@ -1,23 +1,60 @@
 #include "tasks/win32_task_store_file.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
-#include "shell/data_files.h"
+#include "support/win32_data_files.h"
+#include "tasks/load_rules.h"
 #include "tasks/store_codec.h"
 
 namespace tockly {
+namespace {
 
-bool WriteTaskStoreFile(AppSettings& settings, const TaskStore& store) {
-    const std::optional<std::u16string> folder = settings.AppDataFolder();
+// Best effort: a copy that cannot be written changes nothing else.
+void KeepDamagedCopy(DataFileWriter& files, const std::u16string& storePath,
+                     std::span<const std::uint8_t> bytes) {
+    if (bytes.size() <= kEmptyStoreSize) {
+        return;  // no room for a single task: nothing worth keeping
+    }
+    for (int number = 1; number <= kMaxDamagedCopies; ++number) {
+        const std::u16string copy = DamagedCopyPath(storePath, number);
+        if (const auto kept = ReadWholeFile(copy)) {
+            if (std::equal(kept->begin(), kept->end(), bytes.begin(), bytes.end())) {
+                return;  // the same file, rejected again at the next start
+            }
+            continue;
+        }
+        if (files.WriteNewDataFile(copy, bytes)) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+std::u16string DamagedCopyPath(const std::u16string& storePath, int number) {
+    std::u16string path = storePath + kDamagedCopySuffix;
+    if (number > 1) {
+        const std::string digits = std::to_string(number);
+        path += u'.';
+        path.append(digits.begin(), digits.end());
+    }
+    return path;
+}
+
+bool WriteTaskStoreFile(DataFileWriter& files, const TaskStore& store) {
+    const std::optional<std::u16string> folder = files.AppDataFolder();
     if (!folder) {
         return false;
     }
-    return settings.WriteDataFile(*folder + kTaskStoreFileName, EncodeTaskStore(store));
+    return files.WriteDataFile(*folder + kTaskStoreFileName, EncodeTaskStore(store));
 }
 
-std::optional<TaskStore> ReadTaskStoreFile(AppSettings& settings) {
-    const std::optional<std::u16string> folder = settings.AppDataFolder();
+std::optional<TaskStore> ReadTaskStoreFile(DataFileWriter& files) {
+    const std::optional<std::u16string> folder = files.AppDataFolder();
     if (!folder) {
         return std::nullopt;
     }
@@ -28,8 +65,15 @@ std::optional<TaskStore> ReadTaskStoreFile(AppSettings& settings) {
     }
     std::optional<TaskStore> store = DecodeTaskStore(*bytes).store;
     if (!store) {
-        // Best effort: a copy that cannot be written changes nothing else.
-        (void)settings.WriteDataFile(path + kDamagedCopySuffix, *bytes);
+        KeepDamagedCopy(files, path, *bytes);
+    }
+    return store;
+}
+
+std::optional<TaskStore> LoadTaskStoreFile(DataFileWriter& files, const Clock& clock) {
+    std::optional<TaskStore> store = ReadTaskStoreFile(files);
+    if (store) {
+        ApplyLoadRules(*store, clock);
     }
     return store;
 }

@@ -1,9 +1,11 @@
 #include "toolkit/skin_cache.h"
 
 #include <compare>
+#include <optional>
 #include <span>
 #include <utility>
 
+#include "platform/win32_program_environment.h"
 #include "support/critical_section.h"
 #include "toolkit/shared_object_cache.h"
 #include "toolkit/skin_pixels.h"
@@ -37,22 +39,10 @@ SkinFolder& Folder() {
     return folder;
 }
 
-std::wstring ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return L".";
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+// The folder of the program's own path, asked of the real seam when the start-up has not said.
+std::wstring ProgramFolderOf(ProgramEnvironment& program) {
+    const std::optional<std::u16string> folder = program.ProgramFolder();
+    return folder ? ToWide(*folder) : std::wstring(L".");
 }
 
 bool IsAbsolute(std::wstring_view name) {
@@ -132,6 +122,10 @@ void SetSkinFileFolder(std::wstring folder) {
     skins.path = std::move(folder);
 }
 
+void SetSkinFileFolder(ProgramEnvironment& program) {
+    SetSkinFileFolder(ProgramFolderOf(program));
+}
+
 std::wstring SkinFilePath(std::wstring_view name) {
     if (IsAbsolute(name)) {
         return std::wstring(name);
@@ -141,7 +135,8 @@ std::wstring SkinFilePath(std::wstring_view name) {
     {
         CriticalSectionLock hold(skins.lock);
         if (skins.path.empty()) {
-            skins.path = ProgramFolder();
+            Win32ProgramEnvironment program;
+            skins.path = ProgramFolderOf(program);
         }
         folder = skins.path;
     }

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/program_environment.h"
 #include "support/gdi_handles.h"
 #include "support/wide_text.h"
 
@@ -53,9 +54,11 @@ inline SharedBitmap LoadSkinFile(std::u16string_view name, bool mirrored = false
 // A bitmap made elsewhere, handed over to shared ownership (not cached).
 SharedBitmap AdoptBitmap(UniqueBitmap bitmap);
 
-// Relative skin file names are looked up under this folder; by default the program's own folder,
-// whatever the current directory is (an autostarted program starts elsewhere).
+// Relative skin file names are looked up under this folder: the program's own folder, whatever
+// the current directory is (an autostarted program starts elsewhere). The start-up hands in its
+// seam; until a folder is set, the first lookup asks the real one (Win32ProgramEnvironment).
 void SetSkinFileFolder(std::wstring folder);
+void SetSkinFileFolder(ProgramEnvironment& program);
 std::wstring SkinFilePath(std::wstring_view name);
 
 // The bitmaps of the cache that are alive now.

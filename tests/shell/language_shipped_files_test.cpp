@@ -9,6 +9,7 @@
 #include <map>
 
 #include "shell/ini_lines.h"
+#include "shell/language_file.h"
 #include "shell/language_keys.h"
 #include "support/utf16.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 struct ShippedFile {
     std::string name;
+    std::vector<std::uint8_t> bytes;
     std::map<std::u16string, std::u16string> values;  // key name -> value, as written
     std::vector<std::u16string> repeatedKeys;
 };
@@ -25,10 +27,10 @@ std::vector<ShippedFile> ReadShippedFiles() {
     std::vector<ShippedFile> files;
     for (const auto& entry : std::filesystem::directory_iterator(TOCKLY_LANGUAGE_BUILD_DIR)) {
         std::ifstream stream(entry.path(), std::ios::binary);
-        const std::u16string text =
-            DecodeUtf16Le(std::vector<std::uint8_t>{std::istreambuf_iterator<char>(stream), {}});
         ShippedFile& file = files.emplace_back();
         file.name = entry.path().filename().string();
+        file.bytes.assign(std::istreambuf_iterator<char>(stream), {});
+        const std::u16string text = DecodeUtf16Le(file.bytes);
         for (std::u16string_view line : SplitIniLines(text)) {
             const std::size_t equals = std::min(line.find(u'='), line.size());
             const auto value = line.substr(std::min(equals + 1, line.size()));
@@ -44,13 +46,19 @@ std::size_t Count(std::u16string_view text, char16_t c) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
 }
 
-// Every file gives every key once and nothing else, the English one the built-in texts; the
-// translations keep the English texts' line breaks and end colons and add no stray blanks.
-TEST(ShippedLanguageFiles, EveryFileGivesEveryKeyInTheShapeOfTheEnglishText) {
+// Every file is offered under its own name and gives every key once and nothing else, the English
+// one the built-in texts; the translations keep the English texts' line breaks and end colons and
+// add no stray blanks.
+TEST(ShippedLanguageFiles, EveryFileIsOfferedAndGivesEveryKeyInTheShapeOfTheEnglishText) {
     const std::vector<ShippedFile> files = ReadShippedFiles();
     ASSERT_EQ(files.size(), 3u);
     for (const ShippedFile& file : files) {
         EXPECT_TRUE(file.repeatedKeys.empty()) << file.name;
+        // The folder scan reads only the head of each file: a LANGUAGE line pushed past it (by a
+        // longer comment above it, say) would leave the translation out of the list, silently.
+        const auto name = file.values.find(u"LANGUAGE");
+        ASSERT_NE(name, file.values.end()) << file.name;
+        EXPECT_EQ(OfferedLanguageName(file.bytes), name->second) << file.name;
         std::size_t keyed = 0;
         for (const LanguageEntry& entry : LanguageEntries()) {
             if (entry.key.empty()) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "shell/autostart_command.h"
 
 namespace tockly {
@@ -20,9 +22,30 @@ constexpr char16_t kDefaultFile[] =
     u"STICKY_NOTE_THEME=0\r\n"
     u"; ------------------";
 
-TEST(SettingsFile, DefaultsAreWrittenExactlyAndReadBack) {
+// Collects the key numbers of the list of settings.
+struct KeyNumbers {
+    template <typename Field, typename Default>
+    void Text(const SettingKey& key, const Field&, const Default&) {
+        numbers.push_back(key.number);
+    }
+    template <typename Field, typename Default>
+    void Switch(const SettingKey& key, const Field& field, const Default& fallback) {
+        Text(key, field, fallback);
+    }
+    template <typename Field, typename Default>
+    void Number(const SettingKey& key, const Field& field, const Default& fallback) {
+        Text(key, field, fallback);
+    }
+    std::vector<std::int32_t> numbers;
+};
+
+TEST(SettingsFile, DefaultsAreWrittenExactlyAndReadBackWithTheKeysInAscendingNumber) {
     EXPECT_EQ(FormatSettingsText(SettingsValues{}), kDefaultFile);
     EXPECT_EQ(ParseSettingsText(kDefaultFile), SettingsValues{});
+    KeyNumbers keys;
+    const SettingsValues values;
+    VisitSettings(keys, values);
+    EXPECT_EQ(keys.numbers, (std::vector<std::int32_t>{1000, 1001, 1002, 1003, 1004, 1005, 1006}));
 }
 
 TEST(SettingsFile, EveryValueRoundTrips) {
@@ -85,6 +108,9 @@ TEST(AutostartCommand, QuotesThePathAndDropsTheLongPathPrefix) {
               u"\"C:\\Program Files\\Tockly\\Tockly.exe\"");
     EXPECT_EQ(AutostartCommand(u"\\\\?\\C:\\Tockly\\Tockly.exe"), u"\"C:\\Tockly\\Tockly.exe\"");
     EXPECT_EQ(AutostartCommand(u"\\\\server\\share\\Tockly.exe"),
+              u"\"\\\\server\\share\\Tockly.exe\"");
+    // The long form of a network path becomes the plain one, not "UNC\server\...".
+    EXPECT_EQ(AutostartCommand(u"\\\\?\\UNC\\server\\share\\Tockly.exe"),
               u"\"\\\\server\\share\\Tockly.exe\"");
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "support/unique_handle.h"
+
 namespace tockly::testing {
 
 // Polls `condition` until it holds or `timeout` passes.
@@ -67,6 +69,35 @@ private:
     bool started_ = false;
     PROCESS_INFORMATION info_{};
 };
+
+// Runs a console program to its end with its output thrown away. Its exit code, or STILL_ACTIVE
+// when it did not end in time (it is then ended).
+inline DWORD RunQuietly(const std::wstring& exe, const std::wstring& arguments,
+                        DWORD milliseconds = 15000) {
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    FileHandle nowhere(::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherited,
+                                     OPEN_EXISTING, 0, nullptr));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = nowhere.get();
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                          nullptr, &startup, &info)) {
+        return STILL_ACTIVE;
+    }
+    KernelHandle process(info.hProcess);
+    KernelHandle thread(info.hThread);
+    DWORD code = STILL_ACTIVE;
+    if (::WaitForSingleObject(process.get(), milliseconds) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.get(), 99);
+        ::WaitForSingleObject(process.get(), 5000);
+        return STILL_ACTIVE;
+    }
+    ::GetExitCodeProcess(process.get(), &code);
+    return code;
+}
 
 // Top-level windows with this title, of any process.
 inline int CountTopLevelWindows(const std::wstring& title) {

@@ -27,6 +27,10 @@ inline std::wstring TocklyExe() {
     return BinaryFolder() + L"\\Tockly.exe";
 }
 
+inline std::wstring InspectorExe() {
+    return BinaryFolder() + L"\\tockly-inspect.exe";
+}
+
 // A new empty folder under the temporary folder, unique to this process and call.
 inline std::wstring MakeScratchFolder(const wchar_t* name) {
     static int counter = 0;

@@ -80,5 +80,14 @@ TEST(LoadRules, EndedTasksAreStoppedAndHiddenOrDroppedAndTheRestKeepTheirOrder) 
     EXPECT_TRUE(store.application[0].shown && store.application[0].running);
 }
 
+TEST(LoadRules, OnlyATaskThatStartsAProgramKeepsItsDetailsShown) {
+    TaskStore store = SampleStore();  // its application task ends a program and is expanded
+    store.application.push_back(store.application[0]);
+    store.application[1].action = 0;
+    NormaliseLoadedTasks(store);
+    EXPECT_FALSE(store.application[0].expanded) << "its widget starts collapsed";
+    EXPECT_TRUE(store.application[1].expanded);
+}
+
 }  // namespace
 }  // namespace tockly

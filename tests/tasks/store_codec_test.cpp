@@ -121,13 +121,27 @@ TEST(StoreCodec, ManyTasksRoundTripAndAFileCutShortAnywhereIsRejected) {
 
     // Each cut gets a length field that fits, so only the sections can tell.
     const Bytes whole = EncodeTaskStore(testing::ManyTasks(2));
-    for (std::size_t size = kEmptyStoreSize; size <= whole.size() + 1; ++size) {
-        Bytes body(whole.begin() + 4, whole.begin() + std::min(size, whole.size()));
-        body.resize(size - 4, 0);
-        const StoreDecodeResult result = DecodeTaskStore(File(body));
+    for (std::size_t size = kEmptyStoreSize; size <= whole.size(); ++size) {
+        const StoreDecodeResult result =
+            DecodeTaskStore(File(Bytes(whole.begin() + 4, whole.begin() + size)));
         ASSERT_EQ(result.store.has_value(), size == whole.size()) << "cut to " << size;
         ASSERT_EQ(result.error.empty(), size == whole.size()) << "a rejection says why";
     }
+}
+
+TEST(StoreCodec, BytesAfterTheLastSectionAreIgnoredWhenTheLengthFieldCountsThem) {
+    const TaskStore tasks = testing::ManyTasks(2);
+    const Bytes whole = EncodeTaskStore(tasks);
+    Bytes body(whole.begin() + 4, whole.end());
+    Add(body, Bytes{0, 0xFF, 'x'});
+    const StoreDecodeResult result = DecodeTaskStore(File(body));
+    EXPECT_EQ(result.store, tasks) << result.error;
+    EXPECT_EQ(result.ignoredBytes, 3u);
+    EXPECT_EQ(DecodeTaskStore(whole).ignoredBytes, 0u);
+
+    Bytes uncounted = whole;
+    uncounted.push_back(0);
+    EXPECT_FALSE(DecodeTaskStore(uncounted).store) << "the length field must still be the size";
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/app_settings.h"
 #include "support/fake_outside_world.h"
 #include "support/wide_text.h"
 #include "support/win32_files.h"
+#include "support/win32_process.h"
 #include "support/win32_test_paths.h"
 #include "task_samples.h"
 #include "tasks/store_codec.h"
@@ -18,6 +20,8 @@ namespace tockly {
 namespace {
 
 using testing::FileBytes;
+using testing::InspectorExe;
+using testing::RunQuietly;
 using testing::SampleStore;
 
 class TaskStoreFileTest : public ::testing::Test {
@@ -31,6 +35,9 @@ protected:
 
     std::wstring DataFolder() const { return root_ + L"\\Tockly"; }
     std::wstring StoreFile() const { return DataFolder() + L"\\settings.dat"; }
+    std::wstring Copy(int number) const {
+        return ToWide(DamagedCopyPath(FromWide(StoreFile()), number));
+    }
 
     std::wstring root_;
     testing::FakeOutsideWorld fake_;
@@ -64,6 +71,64 @@ TEST_F(TaskStoreFileTest, ADamagedFileLoadsNothingAndIsKeptAsACopy) {
     EXPECT_EQ(FileBytes(StoreFile() + L".damaged"), damaged);
     ASSERT_TRUE(WriteTaskStoreFile(settings_, testing::ManyTasks(2)));
     EXPECT_EQ(FileBytes(StoreFile() + L".damaged"), damaged) << "the next save keeps the copy";
+}
+
+TEST_F(TaskStoreFileTest, NoLaterRejectionReplacesACopyThatHoldsTasks) {
+    std::vector<std::uint8_t> damaged = EncodeTaskStore(SampleStore());
+    damaged.pop_back();
+    const auto rejected = [&](const std::vector<std::uint8_t>& bytes) {
+        testing::WriteFileBytes(StoreFile(), bytes);
+        return !ReadTaskStoreFile(settings_).has_value();
+    };
+    ASSERT_TRUE(rejected(damaged));
+
+    // Files that cannot hold a task are not worth a copy, nor is the same file rejected again at
+    // the next start (the program may have ended before it saved).
+    std::vector<std::uint8_t> headerOnly = EncodeTaskStore(TaskStore{});
+    headerOnly[7] = 0xFF;  // a negative count of application tasks
+    for (const auto& bytes : {damaged, std::vector<std::uint8_t>{}, headerOnly}) {
+        ASSERT_TRUE(rejected(bytes));
+        EXPECT_EQ(FileBytes(Copy(1)), damaged) << bytes.size() << " bytes";
+        EXPECT_FALSE(testing::PathExists(Copy(2))) << bytes.size() << " bytes";
+    }
+
+    // Other damaged files take the next free copies; when all are taken nothing is replaced.
+    for (int number = 2; number <= kMaxDamagedCopies + 1; ++number) {
+        std::vector<std::uint8_t> other = damaged;
+        other[12] = static_cast<std::uint8_t>(number);  // a letter of the first title
+        ASSERT_TRUE(rejected(other));
+        if (number <= kMaxDamagedCopies) {
+            EXPECT_EQ(FileBytes(Copy(number)), other) << number;
+        }
+    }
+    EXPECT_FALSE(testing::PathExists(Copy(kMaxDamagedCopies + 1)));
+    EXPECT_EQ(FileBytes(Copy(1)), damaged) << "the first copy holds the first rejected file";
+    EXPECT_EQ(Copy(2), StoreFile() + L".damaged.2");
+}
+
+// The program's own load and save of a file whose tasks the load rules change, against
+// "tockly-inspect store --now --rewrite" on the same file at the same moment.
+TEST_F(TaskStoreFileTest, ASaveRightAfterLoadingWritesWhatTheInspectorRewrites) {
+    TaskStore stored = SampleStore();  // its program-ending task is stored expanded
+    stored.timer[0].playSoundAfterEnd = false;
+    std::vector<std::uint8_t> bytes = EncodeTaskStore(stored);
+    bytes.push_back(0);  // ignored, once the length field counts it
+    bytes[0] = static_cast<std::uint8_t>(bytes.size());
+    bytes[1] = static_cast<std::uint8_t>(bytes.size() >> 8);
+    testing::WriteFileBytes(StoreFile(), bytes);
+
+    const std::wstring rewritten = root_ + L"\\rewritten.dat";
+    const std::wstring arguments = L"store \"" + StoreFile() +
+                                   L"\" --now 2024-06-01T12:00:00 --rewrite \"" + rewritten + L"\"";
+    ASSERT_EQ(RunQuietly(InspectorExe(), arguments), 0u);
+
+    const std::optional<TaskStore> loaded =
+        LoadTaskStoreFile(settings_, FixedClock({2024, 6, 1, 12, 0, 0, 0}));
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_FALSE(loaded->application[0].expanded);
+    EXPECT_TRUE(loaded->printScreen.empty()) << "ended, and removed after its end";
+    ASSERT_TRUE(WriteTaskStoreFile(settings_, *loaded));
+    EXPECT_EQ(FileBytes(StoreFile()), FileBytes(rewritten));
 }
 
 TEST_F(TaskStoreFileTest, WithoutTheDataFolderNothingIsWrittenOrCreated) {

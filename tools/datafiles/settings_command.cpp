@@ -9,6 +9,31 @@
 #include "support/utf16.h"
 
 namespace tockly::inspect {
+namespace {
+
+// Writes each setting under its field's name.
+class JsonSettings {
+public:
+    explicit JsonSettings(JsonWriter& json) : json_(json) {}
+
+    void Text(const SettingKey& key, const std::u16string& value, std::u16string_view) {
+        json_.Key(key.name);
+        json_.String(value);
+    }
+    void Switch(const SettingKey& key, bool value, bool) {
+        json_.Key(key.name);
+        json_.Bool(value);
+    }
+    void Number(const SettingKey& key, std::int32_t value, std::int32_t) {
+        json_.Key(key.name);
+        json_.Int(value);
+    }
+
+private:
+    JsonWriter& json_;
+};
+
+}  // namespace
 
 int InspectSettings(Arguments arguments) {
     if (arguments.size() != 1 && !(arguments.size() == 3 && arguments[1] == "--rewrite")) {
@@ -23,20 +48,8 @@ int InspectSettings(Arguments arguments) {
     json.BeginObject();
     json.Key("loaded");
     json.Bool(bytes.has_value());
-    json.Key("language");
-    json.String(values.language);
-    json.Key("startWithSystem");
-    json.Bool(values.startWithSystem);
-    json.Key("widgetTransparency");
-    json.Int(values.widgetTransparency);
-    json.Key("removeTaskAfterEnd");
-    json.Bool(values.removeTaskAfterEnd);
-    json.Key("showProgressBar");
-    json.Bool(values.showProgressBar);
-    json.Key("widgetsAlwaysOnTop");
-    json.Bool(values.widgetsAlwaysOnTop);
-    json.Key("stickyNoteTheme");
-    json.Int(values.stickyNoteTheme);
+    JsonSettings fields(json);
+    VisitSettings(fields, values);
     json.EndObject();
     std::printf("%s\n", json.text().c_str());
 

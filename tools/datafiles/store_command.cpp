@@ -1,8 +1,12 @@
 // tockly-inspect store FILE [--now YYYY-MM-DDTHH:MM:SS] [--rewrite OUT]
 //
-// Prints the tasks of a task store as Tockly holds them after loading: timer and counter text
-// tidied and, with --now, ended tasks stopped (their "atLoad" says what happened to each; dropped
-// ones are listed as read). --rewrite writes the file Tockly would save right after that load.
+// Prints the tasks of a task store as Tockly holds them after loading: the load rules that do not
+// depend on the present applied (timer and counter text tidied, a program-ending task collapsed)
+// and, with --now, ended tasks stopped (their "atLoad" says what happened to each; dropped ones
+// are listed as read). --rewrite writes the file Tockly would save right after that load: with
+// --now through the very rules Tockly loads with, without it as if no task had ended yet; for a
+// rejected file, a store without tasks. Bytes after the last section, which loading ignores, are
+// counted in "ignoredBytes".
 
 #include <cstdio>
 #include <optional>
@@ -191,21 +195,30 @@ int InspectStore(Arguments arguments) {
     StoreDecodeResult decoded = DecodeTaskStore(*bytes);
     if (!decoded.store) {
         std::fprintf(stderr, "tockly-inspect: rejected: %s\n", decoded.error.c_str());
+        // Tockly loads no task from it, so its next save writes a store without tasks.
+        if (options.rewrite && !WriteBytes(*options.rewrite, EncodeTaskStore(TaskStore{}))) {
+            std::fprintf(stderr, "tockly-inspect: cannot write %s\n", options.rewrite->c_str());
+        }
         return kExitUsage;
     }
     TaskStore& read = *decoded.store;
-    NormaliseLoadedTasks(read);
-
     TaskStore kept = read;
     std::optional<LoadOutcomes> outcomes;
     if (options.now) {
-        outcomes = ExpireAtLoad(kept, FixedClock(*options.now));
+        outcomes = ApplyLoadRules(kept, FixedClock(*options.now));
+    } else {
+        NormaliseLoadedTasks(kept);
     }
+    NormaliseLoadedTasks(read);  // dropped tasks are listed as the rules left them
 
     JsonWriter json;
     json.BeginObject();
     json.Key("length");
     json.Int(static_cast<std::int64_t>(bytes->size()));
+    if (decoded.ignoredBytes != 0) {
+        json.Key("ignoredBytes");
+        json.Int(static_cast<std::int64_t>(decoded.ignoredBytes));
+    }
     json.Key("tasks");
     WriteTasks(json, read, kept, outcomes ? &*outcomes : nullptr);
     json.EndObject();

@@ -18,6 +18,9 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& pat
 [[nodiscard]] bool ReplaceWholeFile(const std::u16string& path,
                                     std::span<const std::uint8_t> bytes);
 
+// Like ReplaceWholeFile, but only where no file is: false, and nothing changed, when `path` exists.
+[[nodiscard]] bool CreateWholeFile(const std::u16string& path, std::span<const std::uint8_t> bytes);
+
 bool CreateFolder(const std::u16string& path);
 bool FolderExists(const std::u16string& path);
 

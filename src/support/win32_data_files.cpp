@@ -1,4 +1,4 @@
-#include "shell/data_files.h"
+#include "support/win32_data_files.h"
 
 #include <windows.h>
 
@@ -28,7 +28,11 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& pat
     return bytes;
 }
 
-bool ReplaceWholeFile(const std::u16string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+// The complete file goes to "<path>.tmp" first and is then moved to `path` with `moveFlags`.
+bool WriteThroughTemporary(const std::u16string& path, std::span<const std::uint8_t> bytes,
+                           DWORD moveFlags) {
     const std::u16string temporary = path + u".tmp";
     {
         FileHandle file(::CreateFileW(AsWide(temporary), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
@@ -47,12 +51,22 @@ bool ReplaceWholeFile(const std::u16string& path, std::span<const std::uint8_t> 
             return false;
         }
     }
-    if (!::MoveFileExW(AsWide(temporary), AsWide(path),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!::MoveFileExW(AsWide(temporary), AsWide(path), moveFlags | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileW(AsWide(temporary));
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool ReplaceWholeFile(const std::u16string& path, std::span<const std::uint8_t> bytes) {
+    return WriteThroughTemporary(path, bytes, MOVEFILE_REPLACE_EXISTING);
+}
+
+bool CreateWholeFile(const std::u16string& path, std::span<const std::uint8_t> bytes) {
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when `path` exists.
+    return WriteThroughTemporary(path, bytes, 0);
 }
 
 bool CreateFolder(const std::u16string& path) {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "tasks/time_point.h"
+#include "support/time_point.h"
 
 namespace tockly {
 namespace {

@@ -1,4 +1,4 @@
-#include "tasks/time_point.h"
+#include "support/time_point.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,129 @@
+// Times the program's own save of 1,000 tasks, WriteTaskStoreFile (encode, temporary file,
+// FlushFileBuffers, MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH), against
+// the plain flushed write of the same bytes (CreateFileW, WriteFile, FlushFileBuffers), taking
+// turns so that both meet the same disk. Not a test: it prints its figures. Under Wine:
+//   scripts/wine-exec build/windows/tests/tasks/task_store_save_timing.exe [ROUNDS]
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "shell/app_settings.h"
+#include "support/unique_handle.h"
+#include "support/wide_text.h"
+#include "task_samples.h"
+#include "tasks/store_codec.h"
+#include "tasks/win32_task_store_file.h"
+
+namespace tockly {
+namespace {
+
+class ScratchEnvironment final : public ProgramEnvironment {
+public:
+    explicit ScratchEnvironment(std::u16string folder) : folder_(std::move(folder)) {}
+    std::optional<std::u16string> ModulePath() override { return std::nullopt; }
+    std::optional<std::u16string> LocalAppDataFolder() override { return folder_; }
+
+private:
+    std::u16string folder_;
+};
+
+class NoAutostart final : public AutostartRegistry {
+public:
+    bool SetRunValue(std::u16string_view, std::u16string_view) override { return false; }
+    bool DeleteRunValue(std::u16string_view) override { return false; }
+};
+
+bool WriteFlushed(const std::u16string& path, const std::vector<std::uint8_t>& bytes) {
+    FileHandle file(::CreateFileW(AsWide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file &&
+           ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                       nullptr) &&
+           written == bytes.size() && ::FlushFileBuffers(file.get());
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+void Report(const char* what, std::vector<double> seconds) {
+    std::sort(seconds.begin(), seconds.end());
+    double total = 0;
+    for (double s : seconds) {
+        total += s;
+    }
+    std::printf("%-38s median %9.1f us   mean %9.1f us   min %9.1f us   max %9.1f us\n", what,
+                seconds[seconds.size() / 2] * 1e6, total / seconds.size() * 1e6,
+                seconds.front() * 1e6, seconds.back() * 1e6);
+}
+
+int Run(int rounds) {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::u16string root = FromWide(temp) + u"tockly-save-timing-" +
+                                FromWide(std::to_wstring(::GetCurrentProcessId()));
+    ::CreateDirectoryW(AsWide(root), nullptr);
+    ::CreateDirectoryW(AsWide(root + u"\\Tockly"), nullptr);
+
+    ScratchEnvironment program(root);
+    NoAutostart autostart;
+    FixedClock clock({2024, 1, 1, 12, 0, 0, 0});
+    OutsideWorld world{program, autostart, clock};
+    AppSettings settings(world);
+
+    const TaskStore store = testing::ManyTasks(1'000 / kTaskKindCount);
+    const std::vector<std::uint8_t> bytes = EncodeTaskStore(store);
+    const std::u16string plain = root + u"\\Tockly\\plain.dat";
+    const std::u16string saved = root + kTaskStoreFileName;
+
+    LARGE_INTEGER frequency;
+    ::QueryPerformanceFrequency(&frequency);
+    std::vector<double> plainTimes;
+    std::vector<double> saveTimes;
+    bool failed = false;
+    for (int round = -5; round < rounds; ++round) {  // five rounds to warm up
+        LARGE_INTEGER start, middle, end;
+        ::QueryPerformanceCounter(&start);
+        failed = !WriteFlushed(plain, bytes) || failed;
+        ::QueryPerformanceCounter(&middle);
+        failed = !WriteTaskStoreFile(settings, store) || failed;
+        ::QueryPerformanceCounter(&end);
+        if (round >= 0) {
+            plainTimes.push_back(Seconds(start, middle, frequency));
+            saveTimes.push_back(Seconds(middle, end, frequency));
+        }
+    }
+    ::DeleteFileW(AsWide(plain));
+    ::DeleteFileW(AsWide(saved));
+    ::RemoveDirectoryW(AsWide(root + u"\\Tockly"));
+    ::RemoveDirectoryW(AsWide(root));
+    if (failed) {
+        std::fprintf(stderr, "a write failed\n");
+        return 1;
+    }
+
+    std::printf("%zu tasks, %zu bytes, %d rounds\n", store.application.size() * kTaskKindCount,
+                bytes.size(), rounds);
+    Report("plain flushed write of the bytes", plainTimes);
+    Report("WriteTaskStoreFile (encode+tmp+replace)", saveTimes);
+    std::sort(plainTimes.begin(), plainTimes.end());
+    std::sort(saveTimes.begin(), saveTimes.end());
+    std::printf("save / plain write, medians: %.2f\n",
+                saveTimes[saveTimes.size() / 2] / plainTimes[plainTimes.size() / 2]);
+    return 0;
+}
+
+}  // namespace
+}  // namespace tockly
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 200;
+    return tockly::Run(rounds > 0 ? rounds : 200);
+}
