@@ -100,18 +100,19 @@ bool VScrollModel::PageDown() {
     return MoveTo(position_ + std::max(page_, 1));
 }
 
-bool VScrollModel::PageUpTowards(int pressY) {
-    if (pressY >= thumbTop_) {
-        return false;
+bool VScrollModel::CanPageTowards(int pressY, bool down) const {
+    if (down) {
+        return pressY >= thumbTop_ + thumbHeight_ && position_ < maxPosition();
     }
-    return PageUp();
+    return pressY < thumbTop_ && position_ > 0;
+}
+
+bool VScrollModel::PageUpTowards(int pressY) {
+    return CanPageTowards(pressY, false) && PageUp();
 }
 
 bool VScrollModel::PageDownTowards(int pressY) {
-    if (pressY < thumbTop_ + thumbHeight_) {
-        return false;
-    }
-    return PageDown();
+    return CanPageTowards(pressY, true) && PageDown();
 }
 
 void VScrollModel::BeginDrag(int pressY) {

@@ -65,6 +65,48 @@ TEST(VScrollSteps, LineStepsStopAtBothEndsAndTheWheelAddsUpFineDeltas) {
     EXPECT_EQ(bar.position(), 900);
 }
 
+TEST(VScrollPaging, TheThumbsRowsAreExactAndPagingStopsOnTheRowThatWasPressed) {
+    using enum ScrollPart;
+    VScrollModel bar = Bar(1000, 100);
+    bar.SetPosition(100);  // thumb rows 38 to 57
+    for (const auto& [y, part] : {std::pair{-1, None},
+                                  {0, UpArrow},
+                                  {17, UpArrow},
+                                  {18, TrackAbove},
+                                  {37, TrackAbove},
+                                  {38, Thumb},
+                                  {57, Thumb},
+                                  {58, TrackBelow},
+                                  {217, TrackBelow},
+                                  {218, DownArrow},
+                                  {235, DownArrow},
+                                  {236, None}}) {
+        EXPECT_EQ(bar.HitTest(y), part) << y;
+    }
+
+    // Each page moves the thumb 20 rows: towards row 57 one page covers it, towards row 58 the
+    // thumb must go on until its top is that row.
+    struct Case {
+        int from, pressY, stopsAt;
+    };
+    for (const Case& c : {Case{0, 57, 100}, Case{0, 58, 200}, Case{0, 36, 0}, Case{0, 37, 100},
+                          Case{500, 57, 100}, Case{500, 58, 200}, Case{500, 137, 500},
+                          Case{500, 138, 600}, Case{800, 235, 900}}) {
+        bar.SetPosition(c.from);
+        const bool below = c.pressY >= bar.thumbTop() + bar.thumbHeight();
+        EXPECT_EQ(bar.CanPageTowards(c.pressY, below), c.stopsAt != c.from) << c.pressY;
+        while (below ? bar.PageDownTowards(c.pressY) : bar.PageUpTowards(c.pressY)) {
+        }
+        EXPECT_EQ(bar.position(), c.stopsAt) << c.from << " towards " << c.pressY;
+        EXPECT_FALSE(bar.CanPageTowards(c.pressY, below));
+    }
+    // Paging has a direction: past the thumb on the other side nothing moves.
+    bar.SetPosition(500);
+    EXPECT_FALSE(bar.PageDownTowards(40));
+    EXPECT_FALSE(bar.PageUpTowards(200));
+    EXPECT_EQ(bar.position(), 500);
+}
+
 TEST(VScrollDrag, ThumbFollowsThePointerWithinTheTrack) {
     VScrollModel bar = Bar(1000, 100);
     bar.BeginDrag(25);  // grab the thumb 7 pixels below its top (17 counts as 18)
