@@ -89,9 +89,9 @@ TEST(VScrollPaging, TheThumbsRowsAreExactAndPagingStopsOnTheRowThatWasPressed) {
     struct Case {
         int from, pressY, stopsAt;
     };
-    for (const Case& c : {Case{0, 57, 100}, Case{0, 58, 200}, Case{0, 36, 0}, Case{0, 37, 100},
-                          Case{500, 57, 100}, Case{500, 58, 200}, Case{500, 137, 500},
-                          Case{500, 138, 600}, Case{800, 235, 900}}) {
+    for (const Case& c :
+         {Case{0, 57, 100}, Case{0, 58, 200}, Case{0, 36, 0}, Case{0, 37, 100}, Case{500, 57, 100},
+          Case{500, 58, 200}, Case{500, 137, 500}, Case{500, 138, 600}, Case{800, 235, 900}}) {
         bar.SetPosition(c.from);
         const bool below = c.pressY >= bar.thumbTop() + bar.thumbHeight();
         EXPECT_EQ(bar.CanPageTowards(c.pressY, below), c.stopsAt != c.from) << c.pressY;
