@@ -1,11 +1,12 @@
 #include "toolkit/vscroll_bar.h"
 
+#include "toolkit/focus_navigation.h"
 #include "toolkit/skin_metrics.h"
 
 namespace tockly {
 
 bfVScrollBar::bfVScrollBar(HWND parent, WORD id, int height)
-    : bfAbstractControl(parent, id, WS_CHILD),
+    : bfAbstractControl(parent, id, WS_CHILD | WS_TABSTOP),
       model_(skin::kVScrollBar.arrowHeight),
       skin_(VScrollSkin::BuiltIn()) {
     messages().Set(WM_KILLFOCUS, this, &bfVScrollBar::OnKillFocus);
@@ -68,7 +69,17 @@ bool bfVScrollBar::Step(UINT_PTR kind) {
     }
 }
 
+void bfVScrollBar::SetTakesFocus(bool takesFocus) {
+    takesFocus_ = takesFocus;
+    const LONG_PTR style = ::GetWindowLongPtrW(window(), GWL_STYLE);
+    ::SetWindowLongPtrW(window(), GWL_STYLE,
+                        takesFocus ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+}
+
 bool bfVScrollBar::OnKeyDown(const KeyInput& key) {
+    if (MoveFocusOnTab(window(), key.key)) {
+        return true;
+    }
     switch (key.key) {
         case VK_UP:
             model_.LineUp();
@@ -179,6 +190,9 @@ void bfVScrollBar::OnButtonDown(const MouseInput& mouse) {
         case ScrollPart::None:
             break;
     }
+    if (press_ == ScrollPress::Paging) {
+        pagingTimer_ = timer;
+    }
     if (timer != 0) {
         moved = Step(timer);
         runningTimer_ = timer;
@@ -198,6 +212,11 @@ void bfVScrollBar::OnMouseMove(const MouseInput& mouse) {
         }
     } else if (press_ == ScrollPress::Paging) {
         pressY_ = mouse.y;  // paging goes on towards where the pointer is now
+        if (runningTimer_ == 0 && model_.CanPageTowards(pressY_, pagingTimer_ == kPageDownTimer)) {
+            // Paging had stopped at the thumb; the pointer moved on beyond it, so it resumes.
+            runningTimer_ = pagingTimer_;
+            ::SetTimer(window(), runningTimer_, kRepeatDelay, nullptr);
+        }
     }
 }
 

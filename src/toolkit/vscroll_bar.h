@@ -35,9 +35,12 @@ public:
     [[nodiscard]] int position() const { return model_.position(); }
     [[nodiscard]] const VScrollModel& model() const { return model_; }
     [[nodiscard]] ScrollPress press() const { return press_; }
+    // A held arrow or track press is stepping on its timer.
+    [[nodiscard]] bool repeating() const { return runningTimer_ != 0; }
 
-    // A bar inside a drop-down list must leave the keyboard focus where it is.
-    void SetTakesFocus(bool takesFocus) noexcept { takesFocus_ = takesFocus; }
+    // A bar inside a drop-down list must leave the keyboard focus where it is; it is then no tab
+    // stop either.
+    void SetTakesFocus(bool takesFocus);
 
 protected:
     void PaintContent(const PaintContext& paint) override;
@@ -61,6 +64,7 @@ private:
     VScrollSkin skin_;
     ScrollPress press_ = ScrollPress::None;
     UINT_PTR runningTimer_ = 0;
+    UINT_PTR pagingTimer_ = 0;  // the direction of a track press: kPageUpTimer or kPageDownTimer
     int pressY_ = 0;
     bool takesFocus_ = true;
 };

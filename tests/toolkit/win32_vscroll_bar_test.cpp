@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
 #include "toolkit/vscroll_bar.h"
 
@@ -76,6 +77,27 @@ TEST_F(VScrollBarTest, ATrackPressPagesUntilTheThumbReachesThePressPoint) {
     EXPECT_LE(bar_.model().thumbTop(), pressY);
     EXPECT_GT(bar_.model().thumbTop() + bar_.model().thumbHeight(), pressY);
     SendMouse(window(), WM_LBUTTONUP, 10, pressY);
+}
+
+TEST_F(VScrollBarTest, HeldOnTheTrackPagingWaitsAtThePointerAndGoesOnWhenThePointerDoes) {
+    // Real input: the button stays down while the pointer moves; the repeat timer runs in the loop.
+    using testing::MouseAt;
+    using testing::PumpUntil;
+    ASSERT_TRUE(MouseAt(window(), 10, 100, MOUSEEVENTF_LEFTDOWN));
+    EXPECT_EQ(bar_.position(), 100);
+    // Each page moves the thumb 20 rows; the fourth covers row 100 and the repeat stops there.
+    ASSERT_TRUE(PumpUntil([this] { return !bar_.repeating(); }));
+    EXPECT_EQ(bar_.position(), 400);
+    ASSERT_TRUE(MouseAt(window(), 10, 180));
+    ASSERT_TRUE(PumpUntil([this] { return !bar_.repeating(); }));
+    EXPECT_EQ(bar_.position(), 800);  // thumb rows 178 to 197
+    // Paging keeps its direction: above the thumb it does not page back up.
+    ASSERT_TRUE(MouseAt(window(), 10, 60));
+    EXPECT_FALSE(bar_.repeating());
+    ASSERT_TRUE(MouseAt(window(), 10, 60, MOUSEEVENTF_LEFTUP));
+    EXPECT_EQ(bar_.position(), 800);
+    EXPECT_EQ(LastReported(), 800);
+    EXPECT_NE(::GetCapture(), window());
 }
 
 TEST_F(VScrollBarTest, KeysAndTheWheelStepAndLosingTheFocusToNothingIsPassedOn) {
