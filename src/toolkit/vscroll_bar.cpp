@@ -132,11 +132,12 @@ void bfVScrollBar::OnWheel(const WheelInput& wheel) {
 }
 
 void bfVScrollBar::OnKillFocus(const FocusInput& focus) {
+    MarkFocused(false);
     if (focus.other == nullptr) {
-        // The focus left the program's windows: the list window owning the bar hears of it.
+        // The focus left the program's windows: the list window owning the bar hears of it. Last:
+        // the parent may delete the bar on hearing it.
         ::SendMessageW(parent(), WM_KILLFOCUS, 0, 0);
     }
-    MarkFocused(false);
 }
 
 void bfVScrollBar::OnCaptureChanged(const CaptureInput& capture) {

@@ -27,7 +27,9 @@ inline bool DeliverInput() {
     while (std::chrono::steady_clock::now() < deadline) {
         MSG message;
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_KEYUP && message.wParam == VK_F24) {
+            // Without a focused window the active window gets the key as a system key.
+            if ((message.message == WM_KEYUP || message.message == WM_SYSKEYUP) &&
+                message.wParam == VK_F24) {
                 return true;
             }
             ::TranslateMessage(&message);
@@ -91,6 +93,20 @@ inline bool MouseAt(HWND window, int x, int y, DWORD flags = 0) {
     input.mi.dx = static_cast<LONG>((point.x * 65536LL + width - 1) / width);
     input.mi.dy = static_cast<LONG>((point.y * 65536LL + height - 1) / height);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    ::SendInput(1, &input, sizeof(input));
+    return DeliverInput();
+}
+
+// A turn of the wheel by `delta` (WHEEL_DELTA a notch, negative towards the user) with the mouse
+// at (x, y) of `window`'s client area.
+inline bool TurnWheelAt(HWND window, int x, int y, int delta) {
+    if (!MouseAt(window, x, y)) {
+        return false;
+    }
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(delta);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
     ::SendInput(1, &input, sizeof(input));
     return DeliverInput();
 }

@@ -148,6 +148,7 @@ TEST_F(TextBoxTest, TypingReachesTheParentAsTheTextBoxsCommandButTheProgramsOwnT
     ::SetFocus(box_.window());
     EXPECT_EQ(::GetFocus(), edit());
     testing::TypeText(edit(), L"Note");
+    testing::PumpMessages();  // the box tells its parent once the rich edit is done
     ASSERT_GE(parent_.commands.size(), 4u);
     for (const auto& command : parent_.commands) {
         EXPECT_EQ(command.id, 700);
