@@ -109,19 +109,45 @@ void bfTextBox::SetTextColor(COLORREF color) {
     CheckScrollLater();
 }
 
+int bfTextBox::LineTop(int line) const {
+    const LPARAM start = ::SendMessageW(richEdit_, EM_LINEINDEX, line, 0);
+    POINTL point{};
+    // The rich edit's form: the point comes back through wParam.
+    ::SendMessageW(richEdit_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), start);
+    return static_cast<int>(point.y);
+}
+
+RECT bfTextBox::TextArea() const {
+    RECT area{};
+    ::SendMessageW(richEdit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    return area;
+}
+
 void bfTextBox::ScrollToLine(int line) {
-    const int first = static_cast<int>(::SendMessageW(richEdit_, EM_GETFIRSTVISIBLELINE, 0, 0));
-    ::SendMessageW(richEdit_, EM_LINESCROLL, 0, std::max(line, 0) - first);
+    const int lines = static_cast<int>(::SendMessageW(richEdit_, EM_GETLINECOUNT, 0, 0));
+    POINT scroll{};
+    ::SendMessageW(richEdit_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    // From the line's place on the screen to its place in the text; the rich edit stops at the
+    // end of the text.
+    scroll.y += LineTop(std::clamp(line, 0, std::max(lines - 1, 0))) - TextArea().top;
+    ::SendMessageW(richEdit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
     CheckScrollLater();
 }
 
 TextBoxScroll bfTextBox::scrollState() const {
-    RECT inner{};
-    ::GetClientRect(richEdit_, &inner);
+    const RECT area = TextArea();
     TextBoxScroll state;
     state.lines = static_cast<int>(::SendMessageW(richEdit_, EM_GETLINECOUNT, 0, 0));
     state.firstVisible = static_cast<int>(::SendMessageW(richEdit_, EM_GETFIRSTVISIBLELINE, 0, 0));
-    state.visibleLines = std::max(static_cast<int>(inner.bottom - inner.top) / lineHeight_, 1);
+    // In whole lines: a line partly scrolled out at the top does not count. At the end of the text
+    // the first visible line is then the content less the page, where a scroll bar ends.
+    if (state.firstVisible + 1 < state.lines && LineTop(state.firstVisible) < area.top) {
+        ++state.firstVisible;
+    }
+    // Plain text has one font: every line is as high as the first.
+    const int lineHeight = state.lines > 1 ? LineTop(1) - LineTop(0) : lineHeight_;
+    state.visibleLines =
+        std::max(static_cast<int>(area.bottom - area.top) / std::max(lineHeight, 1), 1);
     return state;
 }
 

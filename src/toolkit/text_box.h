@@ -29,8 +29,8 @@ namespace tockly {
 // What a scroll bar beside the box shows, in lines: content, page and position.
 struct TextBoxScroll {
     int lines = 0;         // EM_GETLINECOUNT: an empty box has one line
-    int firstVisible = 0;  // EM_GETFIRSTVISIBLELINE
-    int visibleLines = 0;  // whole lines that fit the box's height in its font
+    int firstVisible = 0;  // the first line shown whole
+    int visibleLines = 0;  // whole lines that fit the box's height
 
     bool operator==(const TextBoxScroll&) const = default;
 };
@@ -57,7 +57,8 @@ public:
     // "Tahoma" 15 until set.
     void SetFont(const FontSpec& font);
     void SetTextColor(COLORREF color);
-    // Scrolls so that `line` is the first visible line, as far as the content allows.
+    // Scrolls so that `line` is the first visible line, as far as the content allows: the scroll
+    // bar's position, in the lines of scrollState().
     void ScrollToLine(int line);
 
     [[nodiscard]] TextBoxScroll scrollState() const;
@@ -70,6 +71,10 @@ protected:
     void PaintContent(const PaintContext& paint) override;
 
 private:
+    // Where a line starts, in the rich edit's client coordinates.
+    int LineTop(int line) const;
+    // The part of the rich edit that shows text.
+    RECT TextArea() const;
     void SyncWindowText();
     void ShowEditMenu(LPARAM screenPoint);
     // Tells the parent `code` once the current message has been handled.
