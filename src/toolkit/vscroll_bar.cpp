@@ -1,7 +1,8 @@
 #include "toolkit/vscroll_bar.h"
 
+#include <utility>
+
 #include "toolkit/focus_navigation.h"
-#include "toolkit/skin_metrics.h"
 
 namespace tockly {
 
@@ -22,7 +23,23 @@ bfVScrollBar::bfVScrollBar(HWND parent, WORD id, int height)
 }
 
 bool bfVScrollBar::Resize(int, int height) {
-    return bfAbstractControl::Resize(kWidth, model_.SetHeight(height));
+    return bfAbstractControl::Resize(metrics_.width, model_.SetHeight(height));
+}
+
+void bfVScrollBar::SetThemeSkin(SkinTheme theme) {
+    UseSkin(VScrollSkin::FromFiles(ThemedVScrollSkin(theme)), skin::kSmallVScrollBar);
+}
+
+void bfVScrollBar::SetBuiltInSkin() {
+    UseSkin(VScrollSkin::BuiltIn(), skin::kVScrollBar);
+}
+
+void bfVScrollBar::UseSkin(VScrollSkin skin, skin::ScrollBarSkin metrics) {
+    skin_ = std::move(skin);
+    metrics_ = metrics;
+    model_.SetArrowHeight(metrics.arrowHeight);
+    Resize(metrics.width, height());
+    Repaint();
 }
 
 void bfVScrollBar::SetContent(int content) {

@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include "toolkit/abstract_control.h"
+#include "toolkit/skin_metrics.h"
+#include "toolkit/skin_names.h"
 #include "toolkit/vscroll_model.h"
 #include "toolkit/vscroll_painter.h"
 
@@ -15,7 +17,8 @@ namespace tockly {
 
 class bfVScrollBar : public bfAbstractControl {
 public:
-    static constexpr int kWidth = 21;
+    // The built-in skin's width.
+    static constexpr int kWidth = skin::kVScrollBar.width;
     static constexpr UINT_PTR kUpTimer = 1;
     static constexpr UINT_PTR kDownTimer = 2;
     static constexpr UINT_PTR kPageUpTimer = 3;
@@ -25,8 +28,15 @@ public:
 
     bfVScrollBar(HWND parent, WORD id, int height);
 
-    // The width is always the bar's; the height at least four arrow heights.
+    // The width is always the skin's; the height at least four arrow heights.
     bool Resize(int width, int height) override;
+
+    // The widgets' narrow bar from files, in a theme's colours (skin::kSmallVScrollBar); another
+    // theme may follow at any time. The height, content and position stay.
+    void SetThemeSkin(SkinTheme theme);
+    // Back to the built-in resources (skin::kVScrollBar).
+    void SetBuiltInSkin();
+    [[nodiscard]] int barWidth() const noexcept { return metrics_.width; }
 
     void SetContent(int content);
     void SetPage(int page);
@@ -55,6 +65,7 @@ private:
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);
 
+    void UseSkin(VScrollSkin skin, skin::ScrollBarSkin metrics);
     // One repeatable step of a timer's kind; false when it changed nothing (the repeat stops).
     bool Step(UINT_PTR kind);
     void EndPress();
@@ -62,6 +73,7 @@ private:
 
     VScrollModel model_;
     VScrollSkin skin_;
+    skin::ScrollBarSkin metrics_ = skin::kVScrollBar;
     ScrollPress press_ = ScrollPress::None;
     UINT_PTR runningTimer_ = 0;
     UINT_PTR pagingTimer_ = 0;  // the direction of a track press: kPageUpTimer or kPageDownTimer

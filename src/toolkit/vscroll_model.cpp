@@ -12,7 +12,7 @@ int Round(double value) {
 
 }  // namespace
 
-VScrollModel::VScrollModel(int arrowHeight) : arrowHeight_(arrowHeight < 1 ? 1 : arrowHeight) {
+VScrollModel::VScrollModel(int arrowHeight) : arrowHeight_(std::max(arrowHeight, 1)) {
     SetHeight(0);
 }
 
@@ -21,6 +21,11 @@ int VScrollModel::SetHeight(int height) {
     maximumThumb_ = Round(trackLength() * 0.9);
     Recompute();
     return height_;
+}
+
+int VScrollModel::SetArrowHeight(int arrowHeight) {
+    arrowHeight_ = std::max(arrowHeight, 1);
+    return SetHeight(height_);
 }
 
 void VScrollModel::SetContent(int content) {

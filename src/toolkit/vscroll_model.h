@@ -19,6 +19,8 @@ public:
 
     // The bar's height, at least four arrow heights; returns the height taken.
     int SetHeight(int height);
+    // Another skin's arrows; the height keeps to four of them at least. Returns the height taken.
+    int SetArrowHeight(int arrowHeight);
     void SetContent(int content);
     void SetPage(int page);
     void SetLineStep(int lineStep) { lineStep_ = lineStep < 1 ? 1 : lineStep; }

@@ -3,11 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "resources/skin_inventory.h"
+
 #include "toolkit/button_skin_files.h"
 #include "toolkit/button_state_machine.h"
 #include "toolkit/check_state_machine.h"
 #include "toolkit/control_geometry.h"
 #include "toolkit/gradient_slice.h"
+#include "toolkit/skin_names.h"
 #include "toolkit/skin_pixels.h"
 #include "toolkit/wheel_notches.h"
 
@@ -186,6 +195,38 @@ TEST(Layout, ThreePiecesAndDoubleButtonHalvesKeepACentreColumn) {
     geometry.SetHalfWidth(ButtonHalf::Right, 3);  // still one centre column beside its end
     EXPECT_EQ(geometry.HalfRect(ButtonHalf::Right, 25), (PixelRect{41, 0, 6, 25}));
     EXPECT_EQ(geometry.totalWidth(), 47);
+}
+
+TEST(SkinNames, EveryThemeOfTheNarrowScrollBarNamesShippedFilesOfItsSize) {
+    std::map<std::string, std::pair<int, int>> shipped;
+    for (const testing::InventoryEntry& entry : testing::ReadInventory()) {
+        shipped[entry.name] = {entry.width, entry.height};
+    }
+    const auto expectShipped = [&shipped](const std::u16string& name, int height) {
+        std::string path(name.begin(), name.end());  // the names are ASCII
+        std::replace(path.begin(), path.end(), '\\', '/');
+        const auto found = shipped.find(path);
+        ASSERT_NE(found, shipped.end()) << path;
+        EXPECT_EQ(found->second, std::make_pair(skin::kSmallVScrollBar.width, height)) << path;
+    };
+    std::set<std::u16string> names;
+    for (SkinTheme theme : {SkinTheme::Dark, SkinTheme::Light, SkinTheme::Yellow}) {
+        const VScrollSkinNames skin = ThemedVScrollSkin(theme);
+        for (const std::u16string* arrow :
+             {&skin.up, &skin.upPressed, &skin.down, &skin.downPressed}) {
+            expectShipped(*arrow, skin::kSmallVScrollBar.arrowHeight);
+            names.insert(*arrow);
+        }
+        for (const std::u16string* tile :
+             {&skin.track, &skin.grip, &skin.gripPressed, &skin.gripBorder}) {
+            expectShipped(*tile, 1);
+            names.insert(*tile);
+        }
+    }
+    EXPECT_EQ(names.size(), 24u);  // no two pieces or themes share a file
+    EXPECT_EQ(ThemedVScrollSkin(SkinTheme::Dark).up, u"data\\bitmaps\\13x11_vscroll_up_button.bmp");
+    EXPECT_EQ(ThemedVScrollSkin(SkinTheme::Yellow).gripPressed,
+              u"data\\bitmaps\\13x1_yellow_vscroll_clicked_grip.bmp");
 }
 
 TEST(GradientSlice, LevelsAtBothEdgesRoundToTheNearestStepAndStayInRange) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/skin_metrics.h"
+
 namespace tockly {
 namespace {
 
@@ -41,6 +43,38 @@ TEST(VScrollGeometry, ThumbIsProportionalWithinItsLimitsAndTravelsTheTrack) {
     bar.SetPosition(900);
     bar.SetContent(300);
     EXPECT_EQ(bar.position(), 200);
+}
+
+TEST(VScrollGeometry, ANarrowSkinsShorterArrowsMoveTheTrackAndTheThumbWithThem) {
+    VScrollModel bar;
+    bar.SetHeight(30);
+    EXPECT_EQ(bar.SetArrowHeight(skin::kSmallVScrollBar.arrowHeight), 72);  // kept, still 4 arrows
+    EXPECT_EQ(bar.SetHeight(30), 44);
+    bar.SetHeight(130);
+    bar.SetContent(1000);
+    bar.SetPage(250);
+    bar.SetPosition(375);
+    EXPECT_EQ(bar.trackLength(), 108);
+    EXPECT_EQ(bar.maximumThumb(), 97);
+    EXPECT_EQ(bar.thumbHeight(), 27);
+    EXPECT_EQ(bar.thumbTop(), 11 + 41);  // travel 81, half way rounded up
+    using enum ScrollPart;
+    for (const auto& [y, part] : {std::pair{10, UpArrow},
+                                  {11, TrackAbove},
+                                  {51, TrackAbove},
+                                  {52, Thumb},
+                                  {78, Thumb},
+                                  {79, TrackBelow},
+                                  {118, TrackBelow},
+                                  {119, DownArrow},
+                                  {129, DownArrow}}) {
+        EXPECT_EQ(bar.HitTest(y), part) << y;
+    }
+    bar.SetPosition(0);
+    EXPECT_EQ(bar.thumbTop(), 10);  // its border over the arrow's last row
+    bar.SetArrowHeight(skin::kVScrollBar.arrowHeight);
+    EXPECT_EQ(bar.HitTest(17), UpArrow);
+    EXPECT_EQ(bar.trackLength(), 94);
 }
 
 TEST(VScrollSteps, LineStepsStopAtBothEndsAndTheWheelAddsUpFineDeltas) {
