@@ -15,9 +15,11 @@
 namespace tockly {
 namespace {
 
+// No ES_DISABLENOSCROLL: without WS_VSCROLL it has no use, and a rich edit that has it shows a
+// scroll bar of its own once it scrolls (Wine's does), beside the owner's skinned one.
 constexpr DWORD kRichEditStyle =
-    WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_DISABLENOSCROLL;
-static_assert(kRichEditStyle == 0x50003044);
+    WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+static_assert(kRichEditStyle == 0x50001044);
 constexpr WPARAM kPlainTextWithUndo = TM_PLAINTEXT | TM_MULTILEVELUNDO;
 // Scrolling is reported too (EN_VSCROLL), for the owner's scroll bar.
 constexpr LPARAM kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SCROLL;

@@ -262,6 +262,10 @@ TEST_F(TextBoxTest, EveryScrollIsReportedWithItsStateAndTheOwnerScrollsToALine) 
     ASSERT_TRUE(testing::TypeKey(VK_HOME, {VK_CONTROL}));
     EXPECT_EQ(lastCode(), bfTextBox::kContentScrolled);
     EXPECT_EQ(box_.scrollState().firstVisible, 0);
+    // The owner's scroll bar is the only one: the rich edit never shows its own.
+    EXPECT_EQ(::GetWindowLongPtrW(edit(), GWL_STYLE) & WS_VSCROLL, 0);
+    ::GetClientRect(edit(), &inner);
+    EXPECT_EQ(inner.right, 200 - 2 * bfTextBox::kInset);
     // A smaller box shows fewer lines.
     parent_.Clear();
     box_.Resize(200, 60);
