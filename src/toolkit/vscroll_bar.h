@@ -1,9 +1,10 @@
 #pragma once
 // bfVScrollBar: the toolkit's skinned vertical scroll bar. It keeps a position within a content
 // and a page size and moves by lines (arrows, wheel, Up/Down), by pages (track clicks, Page
-// Up/Down) or by dragging the thumb. Every change goes to the parent as WM_COMMAND with the new
-// position in the high word of wParam (16 bits: owners keep contents below 65,536 or read
-// position()).
+// Up/Down) or by dragging the thumb; a track press pages towards the pointer while it is held. It
+// is a tab stop (unless it must leave the focus alone) and shows the focus inside its thumb. Every
+// change goes to the parent as WM_COMMAND with the new position in the high word of wParam (16
+// bits: owners keep contents below 65,536 or read position()).
 
 #include <windows.h>
 

@@ -1,5 +1,6 @@
 // The controls' logic without windows: the push-button, check mark and double-button state
-// machines, piece and half layouts, gradient slices and custom skin files.
+// machines, piece and half layouts, gradient slices, custom skin files and the themed scroll bar's
+// file names.
 
 #include <gtest/gtest.h>
 
