@@ -1,10 +1,17 @@
 #include "toolkit/captioned_control.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "support/wide_text.h"
 
 namespace tockly {
+namespace {
+
+// Between a caption's ink and its focus ring, left and right.
+constexpr int kFocusMargin = 2;
+
+}  // namespace
 
 CaptionedControl::CaptionedControl(HWND parent, WORD id, DWORD style, TextColors colors)
     : bfAbstractControl(parent, id, style),
@@ -69,10 +76,29 @@ void CaptionedControl::PaintCaption(const PaintContext& paint, const PixelRect& 
     PaintCaption(paint, area, Caption(), extraFormat);
 }
 
+UINT CaptionedControl::CaptionFormat(UINT extraFormat) const noexcept {
+    // Captions come from language files: an ampersand is a character, not a mnemonic.
+    return AlignmentFormat(horizontal_, vertical_) | DT_NOPREFIX | extraFormat;
+}
+
+bool CaptionedControl::PaintCaptionFocus(const PaintContext& paint, const PixelRect& area) const {
+    const std::wstring caption = Caption();
+    if (!focused() || caption.empty()) {
+        return false;
+    }
+    const PixelRect ink =
+        MeasureCaption(paint.dc, area, caption, fontHandle(), CaptionFormat(DT_SINGLELINE));
+    const int left = std::max(ink.x - kFocusMargin, 0);
+    const int top = std::max(ink.y - 1, 0);
+    const int right = std::min(ink.right() + kFocusMargin, paint.width);
+    const int bottom = std::min(ink.bottom() + 1, paint.height);
+    DrawFocusRing(paint.dc, {left, top, right - left, bottom - top});
+    return true;
+}
+
 void CaptionedControl::PaintCaption(const PaintContext& paint, const PixelRect& area,
                                     std::wstring_view text, UINT extraFormat) const {
-    // Captions come from language files: an ampersand is a character, not a mnemonic.
-    const UINT format = AlignmentFormat(horizontal_, vertical_) | DT_NOPREFIX | extraFormat;
+    const UINT format = CaptionFormat(extraFormat);
     DrawCaption(paint.dc, area, text, fontHandle(), enabled_ ? textColor_ : disabledTextColor_,
                 format);
 }

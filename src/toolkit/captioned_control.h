@@ -59,10 +59,14 @@ protected:
                       UINT extraFormat = DT_SINGLELINE) const;
     void PaintCaption(const PaintContext& paint, const PixelRect& area, std::wstring_view text,
                       UINT extraFormat = DT_SINGLELINE) const;
+    // While the control has the focus: the focus ring around the caption as PaintCaption draws
+    // it in `area` (a single line), kept inside the control. False when there is no caption.
+    bool PaintCaptionFocus(const PaintContext& paint, const PixelRect& area) const;
     HFONT fontHandle() const noexcept { return font_ ? font_->handle() : nullptr; }
     void StoreEnabled(bool enabled) noexcept { enabled_ = enabled; }
 
 private:
+    UINT CaptionFormat(UINT extraFormat) const noexcept;
     // The control's font with one of its fields changed.
     template <typename Field, typename Value>
     FontSpec FontWith(Field FontSpec::*field, Value value) const {

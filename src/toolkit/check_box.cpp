@@ -2,13 +2,23 @@
 
 #include <algorithm>
 
+#include "toolkit/focus_navigation.h"
+
 namespace tockly {
+namespace {
+
+// A held key repeats its WM_KEYDOWN: one press, one click.
+bool IsKeyRepeat(const KeyInput& key) noexcept {
+    return (HIWORD(key.data) & KF_REPEAT) != 0;
+}
+
+}  // namespace
 
 bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height)
     : bfCheckBox(parent, id, width, height, CheckKind::CheckBox) {}
 
 bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height, CheckKind kind)
-    : PressableControl(parent, id, WS_CHILD),
+    : PressableControl(parent, id, WS_CHILD | WS_TABSTOP),
       machine_(kind),
       boxSize_(kind == CheckKind::RadioButton ? skin::kRadioButtonSize : skin::kCheckBoxSize) {
     const CheckSkinNames& names = kind == CheckKind::RadioButton ? kRadioButtonSkin : kCheckBoxSkin;
@@ -18,6 +28,7 @@ bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height, CheckKind ki
     hoveredChecked_ = LoadSkinResource(names.hoveredChecked);
     SetToggle(true);
     SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
+    messages().Set(WM_KEYDOWN, this, &bfCheckBox::OnKeyDown);
     Resize(width, height);
 }
 
@@ -34,7 +45,22 @@ void bfCheckBox::SetChecked(bool checked) {
 
 void bfCheckBox::SetEnabled(bool enabled) {
     StoreEnabled(enabled);
+    // A disabled window is no tab stop.
+    ::EnableWindow(window(), enabled ? TRUE : FALSE);
     Apply(machine_.SetEnabled(enabled));
+}
+
+bool bfCheckBox::OnKeyDown(const KeyInput& key) {
+    if (MoveFocusOnTab(window(), key.key)) {
+        return true;
+    }
+    if (key.key != VK_SPACE) {
+        return false;
+    }
+    if (!IsKeyRepeat(key)) {
+        Apply(machine_.Space());  // notifies last; nothing of the control is used after it
+    }
+    return true;
 }
 
 ControlEffects bfCheckBox::TakeMouse(MouseEvent event, const MouseInput& mouse) {
@@ -67,6 +93,11 @@ void bfCheckBox::PaintContent(const PaintContext& paint) {
         DrawSkin(paint, box, layout.box, 0, box->width());
     }
     PaintCaption(paint, layout.caption);
+    if (focused() && !PaintCaptionFocus(paint, layout.caption)) {
+        // No caption: the ring goes round the box.
+        const PixelRect& mark = layout.box;
+        DrawFocusRing(paint.dc, {mark.x - 1, mark.y - 1, mark.width + 2, mark.height + 2});
+    }
 }
 
 }  // namespace tockly

@@ -2,7 +2,8 @@
 // bfCheckBox and bfRadioButton: a box (or round mark) that shows the checked state, with hovered
 // variants while the cursor is over it, and a caption beside it. A click captures the mouse, takes
 // the focus and notifies the parent; keeping one radio button of a group checked is the owner's
-// task.
+// task. Both are tab stops: focused, they show a focus ring around the caption, pass Tab and
+// Shift+Tab on, and take Space as a click.
 
 #include <windows.h>
 
@@ -31,6 +32,8 @@ protected:
     bool LogicChecked() const noexcept override { return machine_.checked(); }
 
 private:
+    bool OnKeyDown(const KeyInput& key);
+
     CheckStateMachine machine_;
     int boxSize_;
     SharedBitmap unchecked_;

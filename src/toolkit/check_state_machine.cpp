@@ -17,11 +17,26 @@ ControlEffects CheckStateMachine::LeftDown() {
     if (!enabled()) {
         return effects;
     }
-    checked_ = kind_ == CheckKind::RadioButton ? true : !checked_;
+    Toggle();
     hovered_ = true;
     armed_ = true;
     effects.capture = true;
     effects.takeFocus = true;
+    effects.repaint = true;
+    effects.notify = true;
+    return effects;
+}
+
+void CheckStateMachine::Toggle() noexcept {
+    checked_ = kind_ == CheckKind::RadioButton ? true : !checked_;
+}
+
+ControlEffects CheckStateMachine::Space() {
+    ControlEffects effects;
+    if (!enabled()) {
+        return effects;
+    }
+    Toggle();
     effects.repaint = true;
     effects.notify = true;
     return effects;

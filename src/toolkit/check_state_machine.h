@@ -1,5 +1,5 @@
 #pragma once
-// The mouse logic of check boxes and radio buttons. Portable.
+// The mouse and keyboard logic of check boxes and radio buttons. Portable.
 
 #include "toolkit/mouse_state.h"
 
@@ -23,11 +23,16 @@ public:
     ControlEffects LeftUp(bool inside);
     ControlEffects MouseLeave();
     ControlEffects CaptureLost();
+    // The Space key on the focused control: a click without the mouse.
+    ControlEffects Space();
 
     ControlEffects SetEnabled(bool enabled);
     ControlEffects SetChecked(bool checked);
 
 private:
+    // A click's change: a check box toggles, a radio button is checked.
+    void Toggle() noexcept;
+
     CheckKind kind_;
     bool checked_ = false;
     bool hovered_ = false;

@@ -2,13 +2,22 @@
 
 #include <algorithm>
 
+#include "toolkit/focus_navigation.h"
+
 namespace tockly {
+namespace {
+
+// The focus ring runs inside the plate's rim.
+constexpr int kFocusInset = 3;
+
+}  // namespace
 
 bfColorLabel::bfColorLabel(HWND parent, WORD id, int width, LabelColor color)
     : CaptionedControl(parent, id, WS_CHILD, kTextOnPlate), color_(color) {
     messages().Set(WM_LBUTTONDOWN, this, &bfColorLabel::OnLeftDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfColorLabel::OnLeftDown);
     messages().Set(WM_LBUTTONUP, this, &bfColorLabel::OnLeftUp);
+    messages().Set(WM_KEYDOWN, this, &bfColorLabel::OnKeyDown);
     SetColor(color);
     Resize(width, 0);
 }
@@ -50,6 +59,10 @@ void bfColorLabel::OnLeftUp(const MouseInput&) {
     ApplyEffects(effects);
 }
 
+bool bfColorLabel::OnKeyDown(const KeyInput& key) {
+    return MoveFocusOnTab(window(), key.key);
+}
+
 void bfColorLabel::PaintContent(const PaintContext& paint) {
     CriticalSectionLock hold(lookLock());
     const PixelRect client{0, 0, paint.width, paint.height};
@@ -57,6 +70,10 @@ void bfColorLabel::PaintContent(const PaintContext& paint) {
     DrawThreePieces(paint, {left_.get(), centre_.get(), right_.get()}, client,
                     skin::kColorLabel.pieceWidth);
     PaintCaption(paint, CaptionArea(paint.width, paint.height, skin::kColorLabel.pieceWidth));
+    if (focused()) {
+        DrawFocusRing(paint.dc, {kFocusInset, kFocusInset, paint.width - 2 * kFocusInset,
+                                 paint.height - 2 * kFocusInset});
+    }
 }
 
 }  // namespace tockly

@@ -1,6 +1,7 @@
 #pragma once
 // bfColorLabel: a caption on a three-piece plate in gray, green or red. It has no pressed state
-// and sends nothing; a click only captures the mouse and takes the focus.
+// and sends nothing; a click only captures the mouse and takes the focus. Having no key of its own,
+// it is no tab stop, but with the focus it shows a focus ring and passes Tab and Shift+Tab on.
 
 #include <windows.h>
 
@@ -24,6 +25,7 @@ protected:
 private:
     void OnLeftDown(const MouseInput& mouse);
     void OnLeftUp(const MouseInput& mouse);
+    bool OnKeyDown(const KeyInput& key);
 
     LabelColor color_;
     SharedBitmap left_;

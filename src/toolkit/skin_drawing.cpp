@@ -143,4 +143,37 @@ void DrawCaption(HDC dc, const PixelRect& area, std::wstring_view text, HFONT fo
     ::SetBkMode(dc, previousMode);
 }
 
+PixelRect MeasureCaption(HDC dc, const PixelRect& area, std::wstring_view text, HFONT font,
+                         UINT format) {
+    if (text.empty()) {
+        return {area.x, area.y, 0, 0};
+    }
+    SelectedObject selected(dc, font);
+    RECT size{0, 0, 0, 0};
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &size,
+                DT_CALCRECT | DT_SINGLELINE | (format & DT_NOPREFIX));
+    const int width = std::min<int>(size.right, area.width);
+    const int height = std::min<int>(size.bottom, area.height);
+    PixelRect ink{area.x, area.y, width, height};
+    if ((format & DT_CENTER) != 0) {
+        ink.x += (area.width - width) / 2;
+    } else if ((format & DT_RIGHT) != 0) {
+        ink.x += area.width - width;
+    }
+    if ((format & DT_VCENTER) != 0) {
+        ink.y += (area.height - height) / 2;
+    } else if ((format & DT_BOTTOM) != 0) {
+        ink.y += area.height - height;
+    }
+    return ink;
+}
+
+void DrawFocusRing(HDC dc, const PixelRect& area) {
+    if (area.width < 3 || area.height < 3) {
+        return;
+    }
+    const RECT ring = ToRect(area);
+    ::DrawFocusRect(dc, &ring);
+}
+
 }  // namespace tockly

@@ -53,6 +53,14 @@ UINT AlignmentFormat(HorizontalAlignment horizontal, VerticalAlignment vertical)
 void DrawCaption(HDC dc, const PixelRect& area, std::wstring_view text, HFONT font, COLORREF color,
                  UINT format);
 
+// Where a single-line caption lands in `area` when drawn with `format` (DT_ alignment flags).
+PixelRect MeasureCaption(HDC dc, const PixelRect& area, std::wstring_view text, HFONT font,
+                         UINT format);
+
+// The toolkit's focus ring: the platform's dotted rectangle along the edges of `area`. Nothing is
+// drawn when the area is too small to show it.
+void DrawFocusRing(HDC dc, const PixelRect& area);
+
 inline RECT ToRect(const PixelRect& rect) noexcept {
     return {rect.x, rect.y, rect.right(), rect.bottom()};
 }

@@ -70,4 +70,28 @@ skin::PieceSkin BuiltInButtonMetrics(ButtonStyle style) noexcept {
     return Lookup(kButtonMetrics, style);
 }
 
+VScrollSkinNames BuiltInVScrollSkin() {
+    return {u"VScrollBar_Up_Button",    u"VScrollBar_Clicked_Up_Button",
+            u"VScrollBar_Down_Button",  u"VScrollBar_Clicked_Down_Button",
+            u"VScrollBar_Center",       u"VScrollBar_Grip",
+            u"VScrollBar_Clicked_Grip", u"VScrollBar_Grip_Border"};
+}
+
+VScrollSkinNames ThemedVScrollSkin(SkinTheme theme) {
+    // The dark files carry no theme word: "13x11_vscroll_up_button.bmp",
+    // "13x11_light_vscroll_up_button.bmp", "13x11_yellow_vscroll_up_button.bmp".
+    std::u16string word;
+    if (theme == SkinTheme::Light) {
+        word = u"light_";
+    } else if (theme == SkinTheme::Yellow) {
+        word = u"yellow_";
+    }
+    const std::u16string arrow = u"data\\bitmaps\\13x11_" + word + u"vscroll_";
+    const std::u16string tile = u"data\\bitmaps\\13x1_" + word + u"vscroll_";
+    return {arrow + u"up_button.bmp",   arrow + u"clicked_up_button.bmp",
+            arrow + u"down_button.bmp", arrow + u"clicked_down_button.bmp",
+            tile + u"center.bmp",       tile + u"grip.bmp",
+            tile + u"clicked_grip.bmp", tile + u"grip_border.bmp"};
+}
+
 }  // namespace tockly

@@ -2,6 +2,8 @@
 // The names of the built-in skin bitmaps (resources of the program) of the buttons and labels, and
 // the sizes they are drawn at. Portable.
 
+#include <string>
+
 #include "toolkit/skin_metrics.h"
 
 namespace tockly {
@@ -63,6 +65,29 @@ inline constexpr ThreePieceNames kDoubleButtonNormal{u"DoubleButton_Left", u"Dou
 inline constexpr ThreePieceNames kDoubleButtonPressed{
     u"DoubleButton_Clicked_Left", u"DoubleButton_Clicked_Center", u"DoubleButton_Clicked_Right"};
 inline constexpr const char16_t* kDoubleButtonLine = u"DoubleButton_Center_Line";
+
+// The colour themes of the widgets' file skins, in the sticky note's order.
+enum class SkinTheme { Dark = 0, Light = 1, Yellow = 2 };
+
+// A vertical scroll bar's bitmaps: the arrows and their pressed looks, the track tile, the grip
+// tile and its pressed look, and the grip's border row.
+struct VScrollSkinNames {
+    std::u16string up;
+    std::u16string upPressed;
+    std::u16string down;
+    std::u16string downPressed;
+    std::u16string track;
+    std::u16string grip;
+    std::u16string gripPressed;
+    std::u16string gripBorder;
+
+    bool operator==(const VScrollSkinNames&) const = default;
+};
+// The built-in bar's resources ("VScrollBar_*"), drawn at skin::kVScrollBar.
+VScrollSkinNames BuiltInVScrollSkin();
+// The widgets' narrow bar in a theme's colours: files under data\bitmaps, drawn at
+// skin::kSmallVScrollBar.
+VScrollSkinNames ThemedVScrollSkin(SkinTheme theme);
 
 // The piece sizes of a built-in style; the round icon button's plate is square.
 skin::PieceSkin BuiltInButtonMetrics(ButtonStyle style) noexcept;

@@ -8,7 +8,7 @@ namespace tockly {
 
 bfStaticText::bfStaticText(HWND parent, WORD id, int width, int height)
     : CaptionedControl(parent, id, WS_CHILD) {
-    SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
+    SetAlignment(kDefaultHorizontal, kDefaultVertical);
     messages().Set(WM_LBUTTONDOWN, this, &bfStaticText::OnLeftDown);
     messages().Set(WM_LBUTTONDBLCLK, this, &bfStaticText::OnLeftDown);
     Resize(width, height);

@@ -1,7 +1,9 @@
 #pragma once
 // bfStaticText: plain text on the control's background, aligned and coloured like a button's
-// caption. It has no mouse states; a left click is reported to the parent (WM_COMMAND), which is
-// how widgets start a drag from their labels and lists select a row by its title.
+// caption: centred both ways unless the owner sets another alignment (countdowns and the message
+// text are centred; lines of details and captions beside fields set the left). It has no mouse
+// states; a left click is reported to the parent (WM_COMMAND), which is how widgets start a drag
+// from their labels and lists select a row by its title.
 
 #include <windows.h>
 
@@ -11,6 +13,9 @@ namespace tockly {
 
 class bfStaticText : public CaptionedControl {
 public:
+    static constexpr HorizontalAlignment kDefaultHorizontal = HorizontalAlignment::Centre;
+    static constexpr VerticalAlignment kDefaultVertical = VerticalAlignment::Centre;
+
     bfStaticText(HWND parent, WORD id, int width, int height);
 
     // Wrapped text breaks at words over several lines; otherwise it is one line.

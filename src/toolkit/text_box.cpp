@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
+#include "support/gdi_handles.h"
 #include "support/wide_text.h"
 #include "toolkit/focus_navigation.h"
 #include "toolkit/rich_edit_library.h"
@@ -13,11 +15,29 @@
 namespace tockly {
 namespace {
 
+// No ES_DISABLENOSCROLL: without WS_VSCROLL it has no use, and a rich edit that has it shows a
+// scroll bar of its own once it scrolls (Wine's does), beside the owner's skinned one.
 constexpr DWORD kRichEditStyle =
-    WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_DISABLENOSCROLL;
-static_assert(kRichEditStyle == 0x50003044);
+    WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+static_assert(kRichEditStyle == 0x50001044);
 constexpr WPARAM kPlainTextWithUndo = TM_PLAINTEXT | TM_MULTILEVELUNDO;
-constexpr LPARAM kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS;
+// Scrolling is reported too (EN_VSCROLL), for the owner's scroll bar.
+constexpr LPARAM kEventMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SCROLL;
+// A notification for the parent, posted to the box itself: wParam is its code.
+constexpr UINT kNoticeMessage = WM_USER + 0x110;
+// Not a notification of its own: the scroll state is compared with what the parent last heard.
+constexpr WPARAM kScrollCheck = 0xFFFF'FFFF;
+
+int LineHeightOf(HFONT font) {
+    WindowDc screen(nullptr);
+    if (screen.get() == nullptr || font == nullptr) {
+        return 1;
+    }
+    SelectedObject selected(screen.get(), font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen.get(), &metrics);
+    return std::max<int>(metrics.tmHeight, 1);
+}
 
 constexpr COLORREF kFrameColor = RGB(127, 127, 127);
 constexpr COLORREF kFocusFrameColor = RGB(50, 70, 107);
@@ -25,7 +45,7 @@ constexpr COLORREF kFocusFrameColor = RGB(50, 70, 107);
 }  // namespace
 
 bfTextBox::bfTextBox(HWND parent, WORD id, int width, int height)
-    : bfAbstractControl(parent, id, WS_CHILD), font_(AcquireFont(FontSpec{})) {
+    : bfAbstractControl(parent, id, WS_CHILD) {
     if (!LoadRichEditLibrary()) {
         throw std::runtime_error("bfTextBox riched20.dll cannot be loaded");
     }
@@ -40,10 +60,10 @@ bfTextBox::bfTextBox(HWND parent, WORD id, int width, int height)
     ::SetWindowLongPtrW(window(), GWL_STYLE, ::GetWindowLongPtrW(window(), GWL_STYLE) | WS_TABSTOP);
     ::SendMessageW(richEdit_, EM_SETTEXTMODE, kPlainTextWithUndo, 0);
     ::SendMessageW(richEdit_, EM_SETEVENTMASK, 0, kEventMask);
-    ::SendMessageW(richEdit_, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(font_ ? font_->handle() : nullptr), FALSE);
+    SetFont(FontSpec{});
 
     messages().Set(WM_SETFOCUS, this, &bfTextBox::OnSetFocus);
+    messages().Set(kNoticeMessage, this, &bfTextBox::OnNotice);
     messages().Set(WM_COMMAND, this, &bfTextBox::OnCommand);
     messages().Set(WM_NOTIFY, this, &bfTextBox::OnNotify);
     messages().Set(WM_CONTEXTMENU, this, &bfTextBox::OnContextMenu);
@@ -55,13 +75,112 @@ bool bfTextBox::Resize(int width, int height) {
     width = std::max(width, 2 * kInset + 1);
     height = std::max(height, 2 * kInset + 1);
     const bool ok = bfAbstractControl::Resize(width, height);
-    return ::MoveWindow(richEdit_, kInset, kInset, width - 2 * kInset, height - 2 * kInset, TRUE) &&
-           ok;
+    const bool moved =
+        ::MoveWindow(richEdit_, kInset, kInset, width - 2 * kInset, height - 2 * kInset, TRUE);
+    CheckScrollLater();
+    return moved && ok;
 }
 
 void bfTextBox::SetBackgroundColor(COLORREF color) {
     bfAbstractControl::SetBackgroundColor(color);
     ::SendMessageW(richEdit_, EM_SETBKGNDCOLOR, 0, color);
+}
+
+void bfTextBox::SetFont(const FontSpec& font) {
+    SharedFont made = AcquireFont(font);
+    if (!made) {
+        return;
+    }
+    fontSpec_ = font;
+    font_ = std::move(made);
+    lineHeight_ = LineHeightOf(font_->handle());
+    ::SendMessageW(richEdit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->handle()), TRUE);
+    // The font replaces the whole character format, colour included.
+    SetTextColor(textColor_);
+}
+
+void bfTextBox::SetTextColor(COLORREF color) {
+    textColor_ = color;
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = color;  // and no CFE_AUTOCOLOR
+    // Plain text has one format: SCF_ALL is the text's and the default for what is typed.
+    ::SendMessageW(richEdit_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    ::InvalidateRect(richEdit_, nullptr, TRUE);
+    CheckScrollLater();
+}
+
+int bfTextBox::LineTop(int line) const {
+    const LPARAM start = ::SendMessageW(richEdit_, EM_LINEINDEX, line, 0);
+    POINTL point{};
+    // The rich edit's form: the point comes back through wParam.
+    ::SendMessageW(richEdit_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), start);
+    return static_cast<int>(point.y);
+}
+
+RECT bfTextBox::TextArea() const {
+    RECT area{};
+    ::SendMessageW(richEdit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    return area;
+}
+
+void bfTextBox::ScrollToLine(int line) {
+    const int lines = static_cast<int>(::SendMessageW(richEdit_, EM_GETLINECOUNT, 0, 0));
+    POINT scroll{};
+    ::SendMessageW(richEdit_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    // From the line's place on the screen to its place in the text; the rich edit stops at the
+    // end of the text.
+    scroll.y += LineTop(std::clamp(line, 0, std::max(lines - 1, 0))) - TextArea().top;
+    ::SendMessageW(richEdit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    CheckScrollLater();
+}
+
+TextBoxScroll bfTextBox::scrollState() const {
+    const RECT area = TextArea();
+    TextBoxScroll state;
+    state.lines = static_cast<int>(::SendMessageW(richEdit_, EM_GETLINECOUNT, 0, 0));
+    state.firstVisible = static_cast<int>(::SendMessageW(richEdit_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    // In whole lines: a line partly scrolled out at the top does not count. At the end of the text
+    // the first visible line is then the content less the page, where a scroll bar ends.
+    if (state.firstVisible + 1 < state.lines && LineTop(state.firstVisible) < area.top) {
+        ++state.firstVisible;
+    }
+    // Plain text has one font: every line is as high as the first.
+    const int lineHeight = state.lines > 1 ? LineTop(1) - LineTop(0) : lineHeight_;
+    state.visibleLines =
+        std::max(static_cast<int>(area.bottom - area.top) / std::max(lineHeight, 1), 1);
+    return state;
+}
+
+void bfTextBox::PostNotice(WORD code) {
+    ::PostMessageW(window(), kNoticeMessage, code, 0);
+}
+
+void bfTextBox::CheckScrollLater() {
+    if (!scrollCheckPending_) {
+        scrollCheckPending_ = true;
+        ::PostMessageW(window(), kNoticeMessage, kScrollCheck, 0);
+    }
+}
+
+LRESULT bfTextBox::OnNotice(UINT, WPARAM wParam, LPARAM) {
+    if (wParam == kEditEnded && ::GetFocus() == richEdit_) {
+        return 0;  // the focus only passed through the box's own window on its way back
+    }
+    if (wParam != kScrollCheck) {
+        ::SendMessageW(parent(), WM_COMMAND, MAKEWPARAM(id(), static_cast<WORD>(wParam)),
+                       reinterpret_cast<LPARAM>(this));
+        return 0;  // the parent may have deleted the box
+    }
+    scrollCheckPending_ = false;
+    const TextBoxScroll state = scrollState();
+    if (state != reportedScroll_) {
+        reportedScroll_ = state;
+        ::SendMessageW(parent(), WM_COMMAND, MAKEWPARAM(id(), kContentScrolled),
+                       reinterpret_cast<LPARAM>(this));
+    }
+    return 0;
 }
 
 void bfTextBox::SetText(std::u16string_view text) {
@@ -115,13 +234,20 @@ LRESULT bfTextBox::OnCommand(UINT, WPARAM wParam, LPARAM lParam) {
             case EN_CHANGE:
                 if (!settingText_) {
                     SyncWindowText();
-                    NotifyCommand();  // last: the parent may destroy the text box
+                    PostNotice(kContentChanged);
                 }
+                CheckScrollLater();
+                return 0;
+            case EN_VSCROLL:
+                CheckScrollLater();
                 return 0;
             case EN_SETFOCUS:
             case EN_KILLFOCUS:
                 editFocused_ = HIWORD(wParam) == EN_SETFOCUS;
                 Repaint();
+                if (!editFocused_) {
+                    PostNotice(kEditEnded);
+                }
                 return 0;
             default:
                 return 0;
@@ -157,6 +283,8 @@ LRESULT bfTextBox::OnNotify(UINT, WPARAM, LPARAM lParam) {
         return 0;
     }
     const auto* filter = reinterpret_cast<const MSGFILTER*>(lParam);
+    // Keys and the mouse may scroll the text (the rich edit does not report every way it scrolls).
+    CheckScrollLater();
     if (filter->msg == WM_KEYDOWN && filter->wParam == VK_TAB && MoveFocusOnTab(window(), VK_TAB)) {
         // The Tab moved the focus on; its character, already queued, must not land in the text.
         swallowTabCharacter_ = true;

@@ -1,11 +1,13 @@
 #include "toolkit/vscroll_bar.h"
 
-#include "toolkit/skin_metrics.h"
+#include <utility>
+
+#include "toolkit/focus_navigation.h"
 
 namespace tockly {
 
 bfVScrollBar::bfVScrollBar(HWND parent, WORD id, int height)
-    : bfAbstractControl(parent, id, WS_CHILD),
+    : bfAbstractControl(parent, id, WS_CHILD | WS_TABSTOP),
       model_(skin::kVScrollBar.arrowHeight),
       skin_(VScrollSkin::BuiltIn()) {
     messages().Set(WM_KILLFOCUS, this, &bfVScrollBar::OnKillFocus);
@@ -21,7 +23,23 @@ bfVScrollBar::bfVScrollBar(HWND parent, WORD id, int height)
 }
 
 bool bfVScrollBar::Resize(int, int height) {
-    return bfAbstractControl::Resize(kWidth, model_.SetHeight(height));
+    return bfAbstractControl::Resize(metrics_.width, model_.SetHeight(height));
+}
+
+void bfVScrollBar::SetThemeSkin(SkinTheme theme) {
+    UseSkin(VScrollSkin::FromFiles(ThemedVScrollSkin(theme)), skin::kSmallVScrollBar);
+}
+
+void bfVScrollBar::SetBuiltInSkin() {
+    UseSkin(VScrollSkin::BuiltIn(), skin::kVScrollBar);
+}
+
+void bfVScrollBar::UseSkin(VScrollSkin skin, skin::ScrollBarSkin metrics) {
+    skin_ = std::move(skin);
+    metrics_ = metrics;
+    model_.SetArrowHeight(metrics.arrowHeight);
+    Resize(metrics.width, height());
+    Repaint();
 }
 
 void bfVScrollBar::SetContent(int content) {
@@ -68,7 +86,17 @@ bool bfVScrollBar::Step(UINT_PTR kind) {
     }
 }
 
+void bfVScrollBar::SetTakesFocus(bool takesFocus) {
+    takesFocus_ = takesFocus;
+    const LONG_PTR style = ::GetWindowLongPtrW(window(), GWL_STYLE);
+    ::SetWindowLongPtrW(window(), GWL_STYLE,
+                        takesFocus ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+}
+
 bool bfVScrollBar::OnKeyDown(const KeyInput& key) {
+    if (MoveFocusOnTab(window(), key.key)) {
+        return true;
+    }
     switch (key.key) {
         case VK_UP:
             model_.LineUp();
@@ -121,11 +149,12 @@ void bfVScrollBar::OnWheel(const WheelInput& wheel) {
 }
 
 void bfVScrollBar::OnKillFocus(const FocusInput& focus) {
+    MarkFocused(false);
     if (focus.other == nullptr) {
-        // The focus left the program's windows: the list window owning the bar hears of it.
+        // The focus left the program's windows: the list window owning the bar hears of it. Last:
+        // the parent may delete the bar on hearing it.
         ::SendMessageW(parent(), WM_KILLFOCUS, 0, 0);
     }
-    MarkFocused(false);
 }
 
 void bfVScrollBar::OnCaptureChanged(const CaptureInput& capture) {
@@ -179,6 +208,9 @@ void bfVScrollBar::OnButtonDown(const MouseInput& mouse) {
         case ScrollPart::None:
             break;
     }
+    if (press_ == ScrollPress::Paging) {
+        pagingTimer_ = timer;
+    }
     if (timer != 0) {
         moved = Step(timer);
         runningTimer_ = timer;
@@ -198,6 +230,11 @@ void bfVScrollBar::OnMouseMove(const MouseInput& mouse) {
         }
     } else if (press_ == ScrollPress::Paging) {
         pressY_ = mouse.y;  // paging goes on towards where the pointer is now
+        if (runningTimer_ == 0 && model_.CanPageTowards(pressY_, pagingTimer_ == kPageDownTimer)) {
+            // Paging had stopped at the thumb; the pointer moved on beyond it, so it resumes.
+            runningTimer_ = pagingTimer_;
+            ::SetTimer(window(), runningTimer_, kRepeatDelay, nullptr);
+        }
     }
 }
 

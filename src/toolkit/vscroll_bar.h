@@ -1,13 +1,16 @@
 #pragma once
 // bfVScrollBar: the toolkit's skinned vertical scroll bar. It keeps a position within a content
 // and a page size and moves by lines (arrows, wheel, Up/Down), by pages (track clicks, Page
-// Up/Down) or by dragging the thumb. Every change goes to the parent as WM_COMMAND with the new
-// position in the high word of wParam (16 bits: owners keep contents below 65,536 or read
-// position()).
+// Up/Down) or by dragging the thumb; a track press pages towards the pointer while it is held. It
+// is a tab stop (unless it must leave the focus alone) and shows the focus inside its thumb. Every
+// change goes to the parent as WM_COMMAND with the new position in the high word of wParam (16
+// bits: owners keep contents below 65,536 or read position()).
 
 #include <windows.h>
 
 #include "toolkit/abstract_control.h"
+#include "toolkit/skin_metrics.h"
+#include "toolkit/skin_names.h"
 #include "toolkit/vscroll_model.h"
 #include "toolkit/vscroll_painter.h"
 
@@ -15,7 +18,8 @@ namespace tockly {
 
 class bfVScrollBar : public bfAbstractControl {
 public:
-    static constexpr int kWidth = 21;
+    // The built-in skin's width.
+    static constexpr int kWidth = skin::kVScrollBar.width;
     static constexpr UINT_PTR kUpTimer = 1;
     static constexpr UINT_PTR kDownTimer = 2;
     static constexpr UINT_PTR kPageUpTimer = 3;
@@ -25,8 +29,15 @@ public:
 
     bfVScrollBar(HWND parent, WORD id, int height);
 
-    // The width is always the bar's; the height at least four arrow heights.
+    // The width is always the skin's; the height at least four arrow heights.
     bool Resize(int width, int height) override;
+
+    // The widgets' narrow bar from files, in a theme's colours (skin::kSmallVScrollBar); another
+    // theme may follow at any time. The height, content and position stay.
+    void SetThemeSkin(SkinTheme theme);
+    // Back to the built-in resources (skin::kVScrollBar).
+    void SetBuiltInSkin();
+    [[nodiscard]] int barWidth() const noexcept { return metrics_.width; }
 
     void SetContent(int content);
     void SetPage(int page);
@@ -35,9 +46,12 @@ public:
     [[nodiscard]] int position() const { return model_.position(); }
     [[nodiscard]] const VScrollModel& model() const { return model_; }
     [[nodiscard]] ScrollPress press() const { return press_; }
+    // A held arrow or track press is stepping on its timer.
+    [[nodiscard]] bool repeating() const { return runningTimer_ != 0; }
 
-    // A bar inside a drop-down list must leave the keyboard focus where it is.
-    void SetTakesFocus(bool takesFocus) noexcept { takesFocus_ = takesFocus; }
+    // A bar inside a drop-down list must leave the keyboard focus where it is; it is then no tab
+    // stop either.
+    void SetTakesFocus(bool takesFocus);
 
 protected:
     void PaintContent(const PaintContext& paint) override;
@@ -52,6 +66,7 @@ private:
     void OnMouseMove(const MouseInput& mouse);
     void OnButtonUp(const MouseInput& mouse);
 
+    void UseSkin(VScrollSkin skin, skin::ScrollBarSkin metrics);
     // One repeatable step of a timer's kind; false when it changed nothing (the repeat stops).
     bool Step(UINT_PTR kind);
     void EndPress();
@@ -59,8 +74,10 @@ private:
 
     VScrollModel model_;
     VScrollSkin skin_;
+    skin::ScrollBarSkin metrics_ = skin::kVScrollBar;
     ScrollPress press_ = ScrollPress::None;
     UINT_PTR runningTimer_ = 0;
+    UINT_PTR pagingTimer_ = 0;  // the direction of a track press: kPageUpTimer or kPageDownTimer
     int pressY_ = 0;
     bool takesFocus_ = true;
 };

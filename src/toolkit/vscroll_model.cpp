@@ -12,7 +12,7 @@ int Round(double value) {
 
 }  // namespace
 
-VScrollModel::VScrollModel(int arrowHeight) : arrowHeight_(arrowHeight < 1 ? 1 : arrowHeight) {
+VScrollModel::VScrollModel(int arrowHeight) : arrowHeight_(std::max(arrowHeight, 1)) {
     SetHeight(0);
 }
 
@@ -21,6 +21,11 @@ int VScrollModel::SetHeight(int height) {
     maximumThumb_ = Round(trackLength() * 0.9);
     Recompute();
     return height_;
+}
+
+int VScrollModel::SetArrowHeight(int arrowHeight) {
+    arrowHeight_ = std::max(arrowHeight, 1);
+    return SetHeight(height_);
 }
 
 void VScrollModel::SetContent(int content) {
@@ -100,18 +105,19 @@ bool VScrollModel::PageDown() {
     return MoveTo(position_ + std::max(page_, 1));
 }
 
-bool VScrollModel::PageUpTowards(int pressY) {
-    if (pressY >= thumbTop_) {
-        return false;
+bool VScrollModel::CanPageTowards(int pressY, bool down) const {
+    if (down) {
+        return pressY >= thumbTop_ + thumbHeight_ && position_ < maxPosition();
     }
-    return PageUp();
+    return pressY < thumbTop_ && position_ > 0;
+}
+
+bool VScrollModel::PageUpTowards(int pressY) {
+    return CanPageTowards(pressY, false) && PageUp();
 }
 
 bool VScrollModel::PageDownTowards(int pressY) {
-    if (pressY < thumbTop_ + thumbHeight_) {
-        return false;
-    }
-    return PageDown();
+    return CanPageTowards(pressY, true) && PageDown();
 }
 
 void VScrollModel::BeginDrag(int pressY) {

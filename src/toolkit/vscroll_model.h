@@ -19,6 +19,8 @@ public:
 
     // The bar's height, at least four arrow heights; returns the height taken.
     int SetHeight(int height);
+    // Another skin's arrows; the height keeps to four of them at least. Returns the height taken.
+    int SetArrowHeight(int arrowHeight);
     void SetContent(int content);
     void SetPage(int page);
     void SetLineStep(int lineStep) { lineStep_ = lineStep < 1 ? 1 : lineStep; }
@@ -48,6 +50,10 @@ public:
     // has reached it (the repeat stops) or the end is reached.
     bool PageUpTowards(int pressY);
     bool PageDownTowards(int pressY);
+    // Whether a page step towards `pressY` (downwards or upwards) would move: the point lies
+    // beyond the thumb on that side and the position is not at that end. A held track press whose
+    // paging stopped resumes when the pointer moves to such a point.
+    [[nodiscard]] bool CanPageTowards(int pressY, bool down) const;
     // Page steps from the keyboard, with no press point; false at the end.
     bool PageUp();
     bool PageDown();

@@ -2,15 +2,24 @@
 
 namespace tockly {
 
+namespace {
+
+template <typename Load>
+VScrollSkin LoadVScrollSkin(const VScrollSkinNames& names, Load load) {
+    return {load(names.up),          load(names.upPressed), load(names.down),
+            load(names.downPressed), load(names.track),     load(names.grip),
+            load(names.gripPressed), load(names.gripBorder)};
+}
+
+}  // namespace
+
 VScrollSkin VScrollSkin::BuiltIn() {
-    return {LoadSkinResource(L"VScrollBar_Up_Button"),
-            LoadSkinResource(L"VScrollBar_Clicked_Up_Button"),
-            LoadSkinResource(L"VScrollBar_Down_Button"),
-            LoadSkinResource(L"VScrollBar_Clicked_Down_Button"),
-            LoadSkinResource(L"VScrollBar_Center"),
-            LoadSkinResource(L"VScrollBar_Grip"),
-            LoadSkinResource(L"VScrollBar_Clicked_Grip"),
-            LoadSkinResource(L"VScrollBar_Grip_Border")};
+    return LoadVScrollSkin(BuiltInVScrollSkin(),
+                           [](const std::u16string& name) { return LoadSkinResource(name); });
+}
+
+VScrollSkin VScrollSkin::FromFiles(const VScrollSkinNames& names) {
+    return LoadVScrollSkin(names, [](const std::u16string& name) { return LoadSkinFile(name); });
 }
 
 void PaintVScroll(const PaintContext& paint, int x, int y, int width, const VScrollModel& model,

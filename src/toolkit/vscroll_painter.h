@@ -4,6 +4,7 @@
 
 #include "toolkit/skin_cache.h"
 #include "toolkit/skin_drawing.h"
+#include "toolkit/skin_names.h"
 #include "toolkit/vscroll_model.h"
 
 namespace tockly {
@@ -23,6 +24,8 @@ struct VScrollSkin {
 
     // The built-in "VScrollBar_*" resources.
     static VScrollSkin BuiltIn();
+    // Skin files (LoadSkinFile), such as a theme's narrow bar.
+    static VScrollSkin FromFiles(const VScrollSkinNames& names);
 };
 
 // The bar `width` wide with its top left corner at (x, y): track, arrows, then the thumb (whose

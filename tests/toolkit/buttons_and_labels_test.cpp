@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "toolkit/button.h"
@@ -187,6 +188,40 @@ TEST(Labels, AColourLabelOnlyCapturesAndTakesTheFocusWhileEnabledAStaticTextRepo
     ASSERT_EQ(parent.commands.size(), 1u);
     EXPECT_EQ(parent.commands[0].id, 4);
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST(Labels, AStaticTextIsCentredLikeAButtonsCaptionUntilItsOwnerAlignsIt) {
+    TestParent parent;
+    bfStaticText text(parent.window(), 5, 200, 40);
+    text.SetBackgroundColor(RGB(255, 255, 255));
+    text.SetText(L"00 : 14 : 59");
+    text.Show(true);
+    EXPECT_EQ(text.horizontalAlignment(), HorizontalAlignment::Centre);
+    EXPECT_EQ(text.verticalAlignment(), VerticalAlignment::Centre);
+    // The box around the drawn text.
+    const auto ink = [&text] {
+        const testing::Snapshot shot = Render(text.window());
+        RECT box{200, 40, -1, -1};
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                if (shot.At(x, y) != RGB(255, 255, 255)) {
+                    box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                           std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
+                }
+            }
+        }
+        return box;
+    };
+    const RECT centred = ink();
+    ASSERT_GT(centred.right, centred.left + 40);
+    EXPECT_NEAR(centred.left + centred.right, 199, 3);
+    EXPECT_NEAR(centred.top + centred.bottom, 39, 4);
+    text.SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Top);
+    EXPECT_LE(ink().left, 2);
+    EXPECT_LE(ink().top, 4);
+    text.SetAlignment(HorizontalAlignment::Right, VerticalAlignment::Bottom);
+    EXPECT_GE(ink().right, 196);
+    EXPECT_GE(ink().bottom, 35);
 }
 
 }  // namespace

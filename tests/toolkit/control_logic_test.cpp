@@ -1,12 +1,23 @@
-// The controls' logic without windows: the push-button state machine, piece and half layouts,
-// gradient slices and custom skin files.
+// The controls' logic without windows: the push-button, check mark and double-button state
+// machines, piece and half layouts, gradient slices, custom skin files and the themed scroll bar's
+// file names.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "resources/skin_inventory.h"
+
 #include "toolkit/button_skin_files.h"
 #include "toolkit/button_state_machine.h"
+#include "toolkit/check_state_machine.h"
 #include "toolkit/control_geometry.h"
 #include "toolkit/gradient_slice.h"
+#include "toolkit/skin_names.h"
 #include "toolkit/skin_pixels.h"
 #include "toolkit/wheel_notches.h"
 
@@ -99,6 +110,64 @@ TEST(ToggleButton, AClickChecksAndACheckedToggleIgnoresClicksUnlessUncheckingIsA
     EXPECT_FALSE(push.checked());
 }
 
+TEST(CheckMarks, AClickOrSpaceTogglesACheckBoxButOnlyChecksARadioButton) {
+    CheckStateMachine box(CheckKind::CheckBox);
+    const ControlEffects down = box.LeftDown();
+    EXPECT_TRUE(down.notify && down.capture && down.takeFocus);
+    EXPECT_TRUE(box.checked());
+    EXPECT_TRUE(box.LeftUp(kInside).releaseCapture);
+    box.LeftDown();
+    EXPECT_FALSE(box.checked());
+    box.LeftUp(kInside);
+    EXPECT_TRUE(box.Space().notify);
+    EXPECT_TRUE(box.checked());
+    box.Space();
+    EXPECT_FALSE(box.checked());
+
+    // A radio button is checked by a click and stays checked: its group is the owner's business.
+    CheckStateMachine radio(CheckKind::RadioButton);
+    for (int click = 0; click < 3; ++click) {
+        EXPECT_TRUE(radio.LeftDown().notify);
+        radio.LeftUp(kInside);
+        EXPECT_TRUE(radio.checked()) << click;
+    }
+    EXPECT_TRUE(radio.Space().notify);
+    EXPECT_TRUE(radio.checked());
+    radio.SetChecked(false);  // the owner unchecks it when another of the group is clicked
+    radio.Space();
+    EXPECT_TRUE(radio.checked());
+
+    box.SetEnabled(false);
+    EXPECT_EQ(box.LeftDown(), ControlEffects{});
+    EXPECT_EQ(box.Space(), ControlEffects{});
+    EXPECT_FALSE(box.checked());
+}
+
+TEST(DoubleButtonHalves, OnlyAReleaseOnTheHalfThatWasPressedClicksIt) {
+    DoubleButtonStateMachine amPm;
+    amPm.LeftDown(ButtonHalf::Left);
+    EXPECT_EQ(amPm.StateOf(ButtonHalf::Left), MouseState::Pressed);
+    const ControlEffects across = amPm.LeftUp(ButtonHalf::Right);
+    EXPECT_FALSE(across.notify);
+    EXPECT_TRUE(across.releaseCapture);
+    EXPECT_EQ(amPm.selected(), ButtonHalf::None);
+    EXPECT_EQ(amPm.clicked(), ButtonHalf::None);
+    amPm.LeftDown(ButtonHalf::Right);
+    EXPECT_FALSE(amPm.LeftUp(ButtonHalf::None).notify);  // on the line between them
+    EXPECT_EQ(amPm.StateOf(ButtonHalf::Right), MouseState::Normal);
+
+    amPm.LeftDown(ButtonHalf::Right);
+    EXPECT_TRUE(amPm.LeftUp(ButtonHalf::Right).notify);
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Right);
+    EXPECT_EQ(amPm.clicked(), ButtonHalf::Right);
+    // Pressed on the left, released on the selected right half: still no click, no change.
+    amPm.LeftDown(ButtonHalf::Left);
+    EXPECT_FALSE(amPm.LeftUp(ButtonHalf::Right).notify);
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Right);
+    EXPECT_EQ(amPm.clicked(), ButtonHalf::Right);
+    EXPECT_EQ(amPm.LeftDown(ButtonHalf::None), ControlEffects{});
+}
+
 TEST(Layout, ThreePiecesAndDoubleButtonHalvesKeepACentreColumn) {
     EXPECT_EQ(LayoutThreePieces(100, 25, 5).centre, (PixelRect{5, 0, 90, 25}));  // columns 5 to 94
     EXPECT_EQ(LayoutThreePieces(7, 25, 5).centre, (PixelRect{3, 0, 1, 25}));     // ends shrink
@@ -110,12 +179,55 @@ TEST(Layout, ThreePiecesAndDoubleButtonHalvesKeepACentreColumn) {
     geometry.SetHalfWidth(ButtonHalf::Left, 40);
     EXPECT_EQ(geometry.totalWidth(), 71);
     // The line between the halves belongs to neither.
-    for (const auto& [x, half] : {std::pair{39, ButtonHalf::Left},
+    for (const auto& [x, half] : {std::pair{-1, ButtonHalf::None},
+                                  {0, ButtonHalf::Left},
+                                  {39, ButtonHalf::Left},
                                   {40, ButtonHalf::None},
                                   {41, ButtonHalf::Right},
+                                  {70, ButtonHalf::Right},
                                   {71, ButtonHalf::None}}) {
         EXPECT_EQ(geometry.HalfAt(x), half) << x;
     }
+    // Each half is painted exactly over its own columns; the line is column 40 alone.
+    EXPECT_EQ(geometry.HalfRect(ButtonHalf::Left, 25), (PixelRect{0, 0, 40, 25}));
+    EXPECT_EQ(geometry.lineX(), 40);
+    EXPECT_EQ(geometry.HalfRect(ButtonHalf::Right, 25), (PixelRect{41, 0, 30, 25}));
+    EXPECT_EQ(geometry.HalfRect(ButtonHalf::None, 25), PixelRect{});
+    geometry.SetHalfWidth(ButtonHalf::Right, 3);  // still one centre column beside its end
+    EXPECT_EQ(geometry.HalfRect(ButtonHalf::Right, 25), (PixelRect{41, 0, 6, 25}));
+    EXPECT_EQ(geometry.totalWidth(), 47);
+}
+
+TEST(SkinNames, EveryThemeOfTheNarrowScrollBarNamesShippedFilesOfItsSize) {
+    std::map<std::string, std::pair<int, int>> shipped;
+    for (const testing::InventoryEntry& entry : testing::ReadInventory()) {
+        shipped[entry.name] = {entry.width, entry.height};
+    }
+    const auto expectShipped = [&shipped](const std::u16string& name, int height) {
+        std::string path(name.begin(), name.end());  // the names are ASCII
+        std::replace(path.begin(), path.end(), '\\', '/');
+        const auto found = shipped.find(path);
+        ASSERT_NE(found, shipped.end()) << path;
+        EXPECT_EQ(found->second, std::make_pair(skin::kSmallVScrollBar.width, height)) << path;
+    };
+    std::set<std::u16string> names;
+    for (SkinTheme theme : {SkinTheme::Dark, SkinTheme::Light, SkinTheme::Yellow}) {
+        const VScrollSkinNames skin = ThemedVScrollSkin(theme);
+        for (const std::u16string* arrow :
+             {&skin.up, &skin.upPressed, &skin.down, &skin.downPressed}) {
+            expectShipped(*arrow, skin::kSmallVScrollBar.arrowHeight);
+            names.insert(*arrow);
+        }
+        for (const std::u16string* tile :
+             {&skin.track, &skin.grip, &skin.gripPressed, &skin.gripBorder}) {
+            expectShipped(*tile, 1);
+            names.insert(*tile);
+        }
+    }
+    EXPECT_EQ(names.size(), 24u);  // no two pieces or themes share a file
+    EXPECT_EQ(ThemedVScrollSkin(SkinTheme::Dark).up, u"data\\bitmaps\\13x11_vscroll_up_button.bmp");
+    EXPECT_EQ(ThemedVScrollSkin(SkinTheme::Yellow).gripPressed,
+              u"data\\bitmaps\\13x1_yellow_vscroll_clicked_grip.bmp");
 }
 
 TEST(GradientSlice, LevelsAtBothEdgesRoundToTheNearestStepAndStayInRange) {

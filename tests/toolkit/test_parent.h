@@ -1,7 +1,7 @@
 #pragma once
 // The parent window of controls under test, which records what they tell it (WM_COMMAND,
-// WM_NOTIFY, a WM_KILLFOCUS passed on) and can act on a command; and the input a test gives
-// controls, as the system delivers it.
+// WM_NOTIFY, a WM_KILLFOCUS passed on) and can act on a command or a focus loss; and the input a
+// test gives controls, as the system delivers it.
 
 #include <windows.h>
 
@@ -65,6 +65,7 @@ public:
     std::vector<NotifyRecord> notifications;
     std::vector<HWND> killFocus;  // the wParam of every WM_KILLFOCUS
     std::function<void(const CommandRecord&)> onCommand;
+    std::function<void()> onKillFocus;  // after the record
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -88,6 +89,9 @@ private:
         }
         if (self != nullptr && message == WM_KILLFOCUS) {
             self->killFocus.push_back(reinterpret_cast<HWND>(wParam));
+            if (self->onKillFocus) {
+                self->onKillFocus();
+            }
         }
         return ::DefWindowProcW(window, message, wParam, lParam);
     }

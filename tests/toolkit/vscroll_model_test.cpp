@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/skin_metrics.h"
+
 namespace tockly {
 namespace {
 
@@ -43,6 +45,38 @@ TEST(VScrollGeometry, ThumbIsProportionalWithinItsLimitsAndTravelsTheTrack) {
     EXPECT_EQ(bar.position(), 200);
 }
 
+TEST(VScrollGeometry, ANarrowSkinsShorterArrowsMoveTheTrackAndTheThumbWithThem) {
+    VScrollModel bar;
+    bar.SetHeight(30);
+    EXPECT_EQ(bar.SetArrowHeight(skin::kSmallVScrollBar.arrowHeight), 72);  // kept, still 4 arrows
+    EXPECT_EQ(bar.SetHeight(30), 44);
+    bar.SetHeight(130);
+    bar.SetContent(1000);
+    bar.SetPage(250);
+    bar.SetPosition(375);
+    EXPECT_EQ(bar.trackLength(), 108);
+    EXPECT_EQ(bar.maximumThumb(), 97);
+    EXPECT_EQ(bar.thumbHeight(), 27);
+    EXPECT_EQ(bar.thumbTop(), 11 + 41);  // travel 81, half way rounded up
+    using enum ScrollPart;
+    for (const auto& [y, part] : {std::pair{10, UpArrow},
+                                  {11, TrackAbove},
+                                  {51, TrackAbove},
+                                  {52, Thumb},
+                                  {78, Thumb},
+                                  {79, TrackBelow},
+                                  {118, TrackBelow},
+                                  {119, DownArrow},
+                                  {129, DownArrow}}) {
+        EXPECT_EQ(bar.HitTest(y), part) << y;
+    }
+    bar.SetPosition(0);
+    EXPECT_EQ(bar.thumbTop(), 10);  // its border over the arrow's last row
+    bar.SetArrowHeight(skin::kVScrollBar.arrowHeight);
+    EXPECT_EQ(bar.HitTest(17), UpArrow);
+    EXPECT_EQ(bar.trackLength(), 94);
+}
+
 TEST(VScrollSteps, LineStepsStopAtBothEndsAndTheWheelAddsUpFineDeltas) {
     VScrollModel bar = Bar(1000, 100, 40);
     EXPECT_FALSE(bar.LineUp());
@@ -63,6 +97,48 @@ TEST(VScrollSteps, LineStepsStopAtBothEndsAndTheWheelAddsUpFineDeltas) {
     bar.SetPosition(895);
     EXPECT_TRUE(bar.Wheel(-120));  // stops early at the bottom
     EXPECT_EQ(bar.position(), 900);
+}
+
+TEST(VScrollPaging, TheThumbsRowsAreExactAndPagingStopsOnTheRowThatWasPressed) {
+    using enum ScrollPart;
+    VScrollModel bar = Bar(1000, 100);
+    bar.SetPosition(100);  // thumb rows 38 to 57
+    for (const auto& [y, part] : {std::pair{-1, None},
+                                  {0, UpArrow},
+                                  {17, UpArrow},
+                                  {18, TrackAbove},
+                                  {37, TrackAbove},
+                                  {38, Thumb},
+                                  {57, Thumb},
+                                  {58, TrackBelow},
+                                  {217, TrackBelow},
+                                  {218, DownArrow},
+                                  {235, DownArrow},
+                                  {236, None}}) {
+        EXPECT_EQ(bar.HitTest(y), part) << y;
+    }
+
+    // Each page moves the thumb 20 rows: towards row 57 one page covers it, towards row 58 the
+    // thumb must go on until its top is that row.
+    struct Case {
+        int from, pressY, stopsAt;
+    };
+    for (const Case& c :
+         {Case{0, 57, 100}, Case{0, 58, 200}, Case{0, 36, 0}, Case{0, 37, 100}, Case{500, 57, 100},
+          Case{500, 58, 200}, Case{500, 137, 500}, Case{500, 138, 600}, Case{800, 235, 900}}) {
+        bar.SetPosition(c.from);
+        const bool below = c.pressY >= bar.thumbTop() + bar.thumbHeight();
+        EXPECT_EQ(bar.CanPageTowards(c.pressY, below), c.stopsAt != c.from) << c.pressY;
+        while (below ? bar.PageDownTowards(c.pressY) : bar.PageUpTowards(c.pressY)) {
+        }
+        EXPECT_EQ(bar.position(), c.stopsAt) << c.from << " towards " << c.pressY;
+        EXPECT_FALSE(bar.CanPageTowards(c.pressY, below));
+    }
+    // Paging has a direction: past the thumb on the other side nothing moves.
+    bar.SetPosition(500);
+    EXPECT_FALSE(bar.PageDownTowards(40));
+    EXPECT_FALSE(bar.PageUpTowards(200));
+    EXPECT_EQ(bar.position(), 500);
 }
 
 TEST(VScrollDrag, ThumbFollowsThePointerWithinTheTrack) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <richedit.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -10,6 +12,8 @@
 #include <thread>
 
 #include "support/win32_process.h"
+#include "toolkit/control_pixels.h"
+#include "toolkit/real_input.h"
 #include "toolkit/rich_edit_library.h"
 #include "toolkit/spin_box.h"
 #include "toolkit/test_parent.h"
@@ -148,6 +152,7 @@ TEST_F(TextBoxTest, TypingReachesTheParentAsTheTextBoxsCommandButTheProgramsOwnT
     ::SetFocus(box_.window());
     EXPECT_EQ(::GetFocus(), edit());
     testing::TypeText(edit(), L"Note");
+    testing::PumpMessages();  // the box tells its parent once the rich edit is done
     ASSERT_GE(parent_.commands.size(), 4u);
     for (const auto& command : parent_.commands) {
         EXPECT_EQ(command.id, 700);
@@ -175,6 +180,116 @@ TEST_F(TextBoxTest, TheEditingMenuReachesTheRichEditAndTabLeavesIt) {
     ::SendMessageW(edit(), WM_CHAR, L'\t', 1);
     EXPECT_EQ(::GetFocus(), next.window());
     EXPECT_EQ(box_.Text(), u"copy me");
+}
+
+TEST_F(TextBoxTest, TheOwnerSetsTheFontTheTextColourAndASolidBackground) {
+    box_.SetText(u"Sticky\r\nnote");
+    box_.SetFont({L"Georgia", 20, FW_BOLD, false});
+    box_.SetTextColor(RGB(200, 30, 30));
+    box_.SetBackgroundColor(RGB(41, 41, 41));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    ::SendMessageW(edit(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    EXPECT_STREQ(format.szFaceName, L"Georgia");
+    EXPECT_EQ(format.crTextColor, RGB(200, 30, 30));
+    EXPECT_EQ(format.dwEffects & (CFE_AUTOCOLOR | CFE_BOLD), DWORD{CFE_BOLD});
+
+    // What it shows: the background colour around reddish text, inside the box's own frame.
+    const testing::Snapshot shown = testing::Render(edit());
+    int background = 0;
+    int text = 0;
+    for (int y = 0; y < 116; ++y) {
+        for (int x = 0; x < 196; ++x) {
+            const COLORREF pixel = shown.At(x, y);
+            background += pixel == RGB(41, 41, 41) ? 1 : 0;
+            text += GetRValue(pixel) > 120 && GetGValue(pixel) < 90 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(background, 196 * 116 / 2);
+    EXPECT_GT(text, 20);
+    EXPECT_EQ(testing::Render(box_.window()).At(1, 1), RGB(127, 127, 127));  // the frame
+    box_.SetText(u"more");  // new text keeps the owner's look
+    ::SendMessageW(edit(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.crTextColor, RGB(200, 30, 30));
+}
+
+TEST_F(TextBoxTest, EveryScrollIsReportedWithItsStateAndTheOwnerScrollsToALine) {
+    const auto lastCode = [this] {
+        testing::PumpMessages();
+        return parent_.commands.empty() ? -1 : int{parent_.commands.back().code};
+    };
+    std::u16string lines;
+    for (int line = 1; line <= 20; ++line) {
+        lines += u"line " + std::u16string(1, static_cast<char16_t>(u'a' + line)) + u"\r\n";
+    }
+    lines += u"last";
+    box_.SetText(lines);
+    EXPECT_EQ(lastCode(), bfTextBox::kContentScrolled);
+    EXPECT_EQ(parent_.commands.back().lParam, reinterpret_cast<LPARAM>(&box_));
+    const TextBoxScroll start = box_.scrollState();
+    EXPECT_EQ(start.lines, 21);
+    EXPECT_EQ(start.firstVisible, 0);
+    ASSERT_GT(start.visibleLines, 3);
+    ASSERT_LT(start.visibleLines, 12);
+
+    // The owner's bar at its end: the last line shows in full at the bottom.
+    parent_.Clear();
+    const int end = start.lines - start.visibleLines;
+    box_.ScrollToLine(end);
+    EXPECT_EQ(lastCode(), bfTextBox::kContentScrolled);
+    EXPECT_EQ(box_.scrollState().firstVisible, end);
+    const auto lineTop = [this](int line) {
+        POINTL point{};
+        const LPARAM start = ::SendMessageW(edit(), EM_LINEINDEX, line, 0);
+        ::SendMessageW(edit(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), start);
+        return point.y;
+    };
+    RECT inner{};
+    ::GetClientRect(edit(), &inner);
+    const LONG lastTop = lineTop(start.lines - 1);
+    EXPECT_GE(lineTop(end), 0);
+    EXPECT_LE(lastTop + (lastTop - lineTop(start.lines - 2)), inner.bottom);
+    parent_.Clear();
+    box_.ScrollToLine(end);  // nothing changed: nothing to tell
+    EXPECT_EQ(lastCode(), -1);
+
+    // The user scrolls with the wheel and the keys.
+    ::SetFocus(box_.window());
+    ASSERT_TRUE(testing::TurnWheelAt(edit(), 50, 50, WHEEL_DELTA));
+    EXPECT_EQ(lastCode(), bfTextBox::kContentScrolled);
+    EXPECT_LT(box_.scrollState().firstVisible, end);
+    parent_.Clear();
+    ASSERT_TRUE(testing::TypeKey(VK_HOME, {VK_CONTROL}));
+    EXPECT_EQ(lastCode(), bfTextBox::kContentScrolled);
+    EXPECT_EQ(box_.scrollState().firstVisible, 0);
+    // The owner's scroll bar is the only one: the rich edit never shows its own.
+    EXPECT_EQ(::GetWindowLongPtrW(edit(), GWL_STYLE) & WS_VSCROLL, 0);
+    ::GetClientRect(edit(), &inner);
+    EXPECT_EQ(inner.right, 200 - 2 * bfTextBox::kInset);
+    // A smaller box shows fewer lines.
+    parent_.Clear();
+    box_.Resize(200, 60);
+    EXPECT_EQ(lastCode(), bfTextBox::kContentScrolled);
+    EXPECT_LT(box_.scrollState().visibleLines, start.visibleLines);
+}
+
+TEST_F(TextBoxTest, TypingIsAChangeAndLeavingTheBoxEndsTheEdit) {
+    ::SetFocus(box_.window());
+    testing::PumpMessages();
+    parent_.Clear();
+    ASSERT_TRUE(testing::TypeKey('N'));
+    ASSERT_FALSE(parent_.commands.empty());
+    EXPECT_EQ(parent_.commands.front().code, bfTextBox::kContentChanged);
+    EXPECT_EQ(box_.Text(), u"n");
+    parent_.Clear();
+    ::SetFocus(box_.window());  // the focus passes through the box's window back to its edit
+    testing::PumpMessages();
+    EXPECT_TRUE(parent_.commands.empty());
+    ::SetFocus(parent_.window());
+    testing::PumpMessages();
+    ASSERT_EQ(parent_.commands.size(), 1u);
+    EXPECT_EQ(parent_.commands[0].code, bfTextBox::kEditEnded);
+    EXPECT_EQ(parent_.commands[0].id, 700);
 }
 
 TEST(Win32Clipboard, UnicodeTextRoundTripsAndABusyClipboardReadsAsNothingAndRefusesWrites) {

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "support/win32_test_paths.h"
+#include "toolkit/control_pixels.h"
+#include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
 #include "toolkit/vscroll_bar.h"
 
@@ -76,6 +81,65 @@ TEST_F(VScrollBarTest, ATrackPressPagesUntilTheThumbReachesThePressPoint) {
     EXPECT_LE(bar_.model().thumbTop(), pressY);
     EXPECT_GT(bar_.model().thumbTop() + bar_.model().thumbHeight(), pressY);
     SendMouse(window(), WM_LBUTTONUP, 10, pressY);
+}
+
+TEST_F(VScrollBarTest, HeldOnTheTrackPagingWaitsAtThePointerAndGoesOnWhenThePointerDoes) {
+    // Real input: the button stays down while the pointer moves; the repeat timer runs in the loop.
+    using testing::MouseAt;
+    using testing::PumpUntil;
+    ASSERT_TRUE(MouseAt(window(), 10, 100, MOUSEEVENTF_LEFTDOWN));
+    EXPECT_EQ(bar_.position(), 100);
+    // Each page moves the thumb 20 rows; the fourth covers row 100 and the repeat stops there.
+    ASSERT_TRUE(PumpUntil([this] { return !bar_.repeating(); }));
+    EXPECT_EQ(bar_.position(), 400);
+    ASSERT_TRUE(MouseAt(window(), 10, 180));
+    ASSERT_TRUE(PumpUntil([this] { return !bar_.repeating(); }));
+    EXPECT_EQ(bar_.position(), 800);  // thumb rows 178 to 197
+    // Paging keeps its direction: above the thumb it does not page back up.
+    ASSERT_TRUE(MouseAt(window(), 10, 60));
+    EXPECT_FALSE(bar_.repeating());
+    ASSERT_TRUE(MouseAt(window(), 10, 60, MOUSEEVENTF_LEFTUP));
+    EXPECT_EQ(bar_.position(), 800);
+    EXPECT_EQ(LastReported(), 800);
+    EXPECT_NE(::GetCapture(), window());
+}
+
+TEST_F(VScrollBarTest, AThemesFileSkinMakesTheBarNarrowWithShorterArrowsAndSwapsAtRunTime) {
+    SetSkinFileFolder(testing::BinaryFolder());
+    bar_.SetPosition(300);
+    const testing::Snapshot builtIn = testing::Render(window());
+    bar_.SetThemeSkin(SkinTheme::Dark);
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    EXPECT_EQ(client.right, skin::kSmallVScrollBar.width);
+    EXPECT_EQ(client.bottom, kHeight);
+    EXPECT_EQ(bar_.model().arrowHeight(), skin::kSmallVScrollBar.arrowHeight);
+    EXPECT_EQ(bar_.position(), 300);
+
+    // Each theme draws its own files, and none leaves a piece undrawn on the background.
+    std::vector<testing::Snapshot> themes;
+    for (SkinTheme theme : {SkinTheme::Dark, SkinTheme::Light, SkinTheme::Yellow}) {
+        bar_.SetThemeSkin(theme);
+        themes.push_back(testing::Render(window()));
+        const testing::Snapshot& shown = themes.back();
+        for (int y : {5, 14, kHeight / 2, kHeight - 5}) {
+            EXPECT_NE(shown.At(6, y), RGB(255, 255, 255)) << static_cast<int>(theme) << " " << y;
+        }
+    }
+    EXPECT_TRUE(themes[0] != themes[1] && themes[1] != themes[2] && themes[0] != themes[2]);
+
+    // Row 14 lies below the 11-pixel arrow, on the track above the thumb: a click pages up.
+    ASSERT_TRUE(testing::ClickAt(window(), 6, 14));
+    EXPECT_EQ(bar_.position(), 200);
+    ASSERT_TRUE(testing::ClickAt(window(), 6, kHeight - 5));
+    EXPECT_EQ(bar_.position(), 210);
+    // Back on the built-in skin the same row is the up arrow.
+    bar_.SetBuiltInSkin();
+    bar_.SetPosition(300);
+    ::SetFocus(parent_.window());  // the clicks gave the bar the focus, which shows
+    EXPECT_TRUE(testing::Render(window()) == builtIn);
+    ASSERT_TRUE(testing::ClickAt(window(), 6, 14));
+    EXPECT_EQ(bar_.position(), 290);
 }
 
 TEST_F(VScrollBarTest, KeysAndTheWheelStepAndLosingTheFocusToNothingIsPassedOn) {

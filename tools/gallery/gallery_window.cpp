@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kWidth = 1270;
 constexpr int kInputsX = 880;  // the column of the input controls
-constexpr int kHeight = 730;
+constexpr int kHeight = 764;
 constexpr int kRowStep = 34;
 constexpr int kFirstColumn = 160;
 constexpr int kColumnStep = 136;
@@ -57,7 +57,7 @@ GalleryWindow::GalleryWindow() : bfAbstractWindow(nullptr, WS_POPUP | WS_CLIPCHI
     messages().Set(WM_PAINT, this, &GalleryWindow::OnPaint);
     messages().Set(WM_ERASEBKGND, [](UINT, WPARAM, LPARAM) -> LRESULT { return 1; });
     messages().Set(WM_NOTIFY, this, &GalleryWindow::OnNotify);
-    messages().Set(WM_COMMAND, [](UINT, WPARAM, LPARAM) -> LRESULT { return 0; });
+    messages().Set(WM_COMMAND, this, &GalleryWindow::OnCommand);
     tile_ = LoadSkinFile(kTile);
     Resize(kWidth, kHeight);
 
@@ -73,6 +73,7 @@ GalleryWindow::GalleryWindow() : bfAbstractWindow(nullptr, WS_POPUP | WS_CLIPCHI
     BuildMarks(y);
     BuildLabels(y);
     BuildInputs();
+    BuildNotes();
     BuildGradientBand(y);
     BuildPatternBand(y);
 
@@ -101,6 +102,7 @@ Control& GalleryWindow::Add(int x, int y, Arguments&&... arguments) {
 
 bfStaticText& GalleryWindow::Caption(int x, int y, int width, const wchar_t* text, bool heading) {
     auto& label = Add<bfStaticText>(x, y, width, heading ? 24 : 20);
+    label.SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     label.SetText(text);
     if (heading) {
         label.SetFont({L"Georgia", 20, FW_BOLD, false});
@@ -256,6 +258,27 @@ void GalleryWindow::BuildMarks(int& y) {
         Caption(Column(column), y + 26, kButtonWidth, selections[column]);
     }
     y += kRowStep + 22;
+
+    // The keyboard focus, as a click or Tab leaves it.
+    Caption(12, y + 3, 140, L"Focused");
+    auto& box = Add<bfCheckBox>(Column(0), y + 3, 125, 20);
+    box.SetText(L"Show progress bar");
+    box.SetChecked(true);
+    FocusStage(box);
+    auto& radio = Add<bfRadioButton>(Column(1), y + 3, 125, 20);
+    radio.SetText(L"Once");
+    FocusStage(radio);
+    auto& bare = Add<bfCheckBox>(Column(2), y + 3, 20, 20);
+    FocusStage(bare);  // no caption: the ring goes round the box
+    auto& label = Add<bfColorLabel>(Column(3), y, kButtonWidth, LabelColor::Green);
+    label.SetText(L"Running");
+    FocusStage(label);
+    y += kRowStep;
+}
+
+void GalleryWindow::FocusStage(bfAbstractControl& control) {
+    stages_.push_back({&control, [](HWND window) { ::SetFocus(window); },
+                       [this](HWND) { ::SetFocus(this->window()); }});
 }
 
 void GalleryWindow::BuildLabels(int& y) {
@@ -304,10 +327,7 @@ void GalleryWindow::BuildLabels(int& y) {
 void GalleryWindow::BuildInputs() {
     const int x = kInputsX + 80;
     Caption(kInputsX, 10, 300, L"Input controls", true);
-    const auto focusStage = [this](bfAbstractControl& control) {
-        stages_.push_back({&control, [](HWND window) { ::SetFocus(window); },
-                           [this](HWND) { ::SetFocus(this->window()); }});
-    };
+    const auto focusStage = [this](bfAbstractControl& control) { FocusStage(control); };
 
     Caption(kInputsX, 51, 90, L"Text edit");
     Add<bfTextEdit>(x, 48, 90).SetText(u"Task 1");
@@ -393,6 +413,53 @@ void GalleryWindow::BuildInputs() {
     box.SetText(u"A multi-line note in the rich edit,\r\nwith a second line.");
 }
 
+void GalleryWindow::BuildNotes() {
+    // A sticky note's content in each theme: the owner's font, colours and background, and the
+    // theme's narrow scroll bar driven by the box's scroll notifications.
+    struct Theme {
+        SkinTheme skin;
+        COLORREF text;
+        COLORREF background;
+    };
+    const Theme themes[] = {{SkinTheme::Dark, RGB(255, 255, 255), RGB(41, 41, 41)},
+                            {SkinTheme::Light, RGB(0, 0, 0), RGB(235, 235, 235)},
+                            {SkinTheme::Yellow, RGB(0, 0, 0), RGB(253, 253, 196)}};
+    Caption(kInputsX, 424, 300, L"Sticky note themes: text box and scroll bar files");
+    int x = kInputsX;
+    for (const Theme& theme : themes) {
+        auto& box = Add<bfTextBox>(x, 446, 110, 94);
+        box.SetFont({L"Segoe Print", 16, FW_NORMAL, false});
+        box.SetTextColor(theme.text);
+        box.SetBackgroundColor(theme.background);
+        box.SetText(
+            u"Buy milk\r\nCall Anna at five\r\nWater the plants\r\nBook the train\r\n"
+            u"Send the report\r\nPay the rent\r\nFix the bike\r\nRead a book");
+        auto& bar = Add<bfVScrollBar>(x + 110, 446, 94);
+        bar.SetThemeSkin(theme.skin);
+        bar.SetLineStep(1);
+        notes_.push_back({&box, &bar});
+        x += 130;
+    }
+    notes_[1].box->ScrollToLine(2);
+    notes_[2].box->ScrollToLine(9);  // as far as it goes
+    FocusStage(*notes_[2].bar);
+}
+
+LRESULT GalleryWindow::OnCommand(UINT, WPARAM wParam, LPARAM lParam) {
+    const bfAbstractControl* from = bfAbstractControl::FromCommand(lParam);
+    for (const Note& note : notes_) {
+        if (from == note.box && HIWORD(wParam) == bfTextBox::kContentScrolled) {
+            const TextBoxScroll scroll = note.box->scrollState();
+            note.bar->SetContent(scroll.lines);
+            note.bar->SetPage(scroll.visibleLines);
+            note.bar->SetPosition(scroll.firstVisible);
+        } else if (from == note.bar) {
+            note.box->ScrollToLine(HIWORD(wParam));
+        }
+    }
+    return 0;
+}
+
 void GalleryWindow::BuildGradientBand(int& y) {
     gradientBand_ = {0, y, kWidth, y + 86};
     auto give = [](bfAbstractControl& control) {
@@ -432,6 +499,7 @@ void GalleryWindow::BuildPatternBand(int& y) {
     auto& heading = Add<bfStaticText>(12, y + 6, 300, 24);
     heading.SetFont({L"Georgia", 20, FW_BOLD, false});
     heading.SetTextColors(RGB(255, 255, 255), RGB(255, 255, 255));
+    heading.SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     heading.SetText(L"On a widget's tile");
     pattern(heading);
     const int row = y + 40;
@@ -463,6 +531,7 @@ void GalleryWindow::BuildPatternBand(int& y) {
     pattern(save);
     auto& note = Add<bfStaticText>(Column(2), row - 8, 2 * kButtonWidth + 40, 40);
     note.SetWordWrap(true);
+    note.SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     note.SetTextColors(RGB(230, 230, 230), RGB(160, 160, 160));
     note.SetText(L"Controls on a tiled background line their tiles up with the window's.");
     pattern(note);

@@ -13,6 +13,8 @@
 #include "toolkit/abstract_window.h"
 #include "toolkit/skin_cache.h"
 #include "toolkit/static_text.h"
+#include "toolkit/text_box.h"
+#include "toolkit/vscroll_bar.h"
 
 namespace tockly::gallery {
 
@@ -48,6 +50,8 @@ private:
     Control& Add(int x, int y, Arguments&&... arguments);
     bfStaticText& Caption(int x, int y, int width, const wchar_t* text, bool heading = false);
     void Hovered(bfAbstractControl& control, int x = 5, int y = 5);
+    // Focused, as a click or Tab leaves it.
+    void FocusStage(bfAbstractControl& control);
     void Pressed(bfAbstractControl& control, int x = 5, int y = 5);
 
     void BuildButtons(int& y);
@@ -57,13 +61,21 @@ private:
     void BuildPatternBand(int& y);
     // The controls people type into and scroll with, in a column at the right.
     void BuildInputs();
+    // Sticky note contents in the three themes, each with its scroll bar.
+    void BuildNotes();
 
     LRESULT OnPaint(UINT, WPARAM, LPARAM);
     LRESULT OnNotify(UINT, WPARAM, LPARAM);
+    LRESULT OnCommand(UINT, WPARAM, LPARAM);
     void PaintBackground(HDC dc);
 
     std::vector<std::unique_ptr<bfAbstractControl>> controls_;
     std::vector<MouseStage> stages_;
+    struct Note {
+        bfTextBox* box;
+        bfVScrollBar* bar;
+    };
+    std::vector<Note> notes_;
     RECT gradientBand_{};
     RECT patternBand_{};
     SharedBitmap tile_;
