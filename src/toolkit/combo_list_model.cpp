@@ -105,6 +105,45 @@ bool ComboListModel::PickHighlighted() {
     return Select(highlighted_);
 }
 
+SelectionOutcome ComboListModel::MoveSelection(EditKey key) {
+    const int last = count() - 1;
+    int target = selected_;
+    switch (key) {
+        case EditKey::Up:
+        case EditKey::Left:
+            target = std::max(selected_ - 1, 0);
+            break;
+        case EditKey::Down:
+        case EditKey::Right:
+            target = std::min(selected_ + 1, last);
+            break;
+        case EditKey::Home:
+        case EditKey::PageUp:
+            target = 0;
+            break;
+        case EditKey::End:
+        case EditKey::PageDown:
+            target = last;
+            break;
+        default:
+            return {};
+    }
+    return {true, target != selected_ && Select(target)};
+}
+
+bool ComboListModel::MoveSelectionByWheel(int notches) {
+    if (count() == 0 || notches == 0) {
+        return false;
+    }
+    const int target = std::clamp(selected_ - notches, 0, count() - 1);
+    return target != selected_ && Select(target);
+}
+
+bool ComboListModel::SelectByInitial(char16_t c) {
+    highlighted_ = selected_;
+    return HighlightByInitial(c) && highlighted_ != selected_ && Select(highlighted_);
+}
+
 ListAction ComboListModel::HandleKey(EditKey key) {
     const int last = count() - 1;
     int target = highlighted_;

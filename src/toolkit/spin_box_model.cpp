@@ -212,10 +212,12 @@ SpinOutcome SpinBoxModel::HandleKey(EditKey key, KeyModifiers modifiers, TextCli
     return {outcome.handled, outcome.textChanged && ValueFromText()};
 }
 
-void SpinBoxModel::CommitText() {
-    if (editor_.text() != DecimalText(value_)) {
-        ShowValue();
+bool SpinBoxModel::CommitText() {
+    if (editor_.text() == DecimalText(value_)) {
+        return false;
     }
+    ShowValue();
+    return true;
 }
 
 }  // namespace tockly
