@@ -3,6 +3,7 @@
 // keyboard, scrolling when there are more items than rows, and where the list opens on the screen.
 // Portable.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,9 @@ public:
     bool SelectByInitial(char16_t c);
 
 private:
+    // Where a movement key takes the highlight or the selection from `from`; nothing for other
+    // keys. The open list sends Left and Right to the ends, the closed box steps with them.
+    [[nodiscard]] std::optional<int> MoveTarget(EditKey key, int from, bool sidewaysToEnds) const;
     void EnsureVisible(int index);
     void UpdateScrollRange();
 

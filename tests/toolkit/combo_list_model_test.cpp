@@ -96,8 +96,10 @@ TEST(ComboKeys, TheOpenListMovesItsHighlightAndKeepsItInView) {
     EXPECT_EQ(list.selected(), 7);
 
     ComboListModel empty;
-    EXPECT_EQ(empty.HandleKey(EditKey::Down), ListAction::Moved);
-    EXPECT_EQ(empty.highlighted(), -1);
+    for (const EditKey key : {EditKey::Down, EditKey::Up, EditKey::Home, EditKey::End}) {
+        EXPECT_EQ(empty.HandleKey(key), ListAction::Moved);
+        EXPECT_EQ(empty.highlighted(), -1);  // nothing to highlight
+    }
     EXPECT_FALSE(empty.PickHighlighted());
 }
 
