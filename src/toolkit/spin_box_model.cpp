@@ -87,6 +87,7 @@ SpinOutcome SpinBoxModel::StepUp(int amount) {
     if (value_ >= maximum_) {
         hitMaximum_ = true;
         hitMinimum_ = false;
+        CommitText();  // a half-typed field shows the value it stopped at
         return {true, true};
     }
     value_ = static_cast<int>(
@@ -100,6 +101,7 @@ SpinOutcome SpinBoxModel::StepDown(int amount) {
     if (value_ <= minimum_) {
         hitMinimum_ = true;
         hitMaximum_ = false;
+        CommitText();
         return {true, true};
     }
     value_ = static_cast<int>(

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <initializer_list>
+#include <iterator>
 #include <thread>
 
 #include "toolkit/test_parent.h"

@@ -154,6 +154,13 @@ TEST(SpinBoxTyping, SettlingShowsTheValueOnlyWhenTheTextReadsOtherwise) {
     EXPECT_TRUE(spin.CommitText());
     EXPECT_EQ(spin.editor().text(), u"30");
     EXPECT_FALSE(spin.CommitText());
+
+    // A step refused at a limit shows the value it stopped at too.
+    SpinBoxModel top = Spin(15, 59, 59);
+    Key(top, EditKey::Backspace);
+    Key(top, EditKey::Up);
+    EXPECT_TRUE(top.hitMaximum());
+    EXPECT_EQ(top.editor().text(), u"59");
 }
 
 TEST(SpinBoxTyping, DeletingNeverTakesAValueOutsideTheRange) {
