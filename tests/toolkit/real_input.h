@@ -11,8 +11,6 @@
 #include <iterator>
 #include <thread>
 
-#include "toolkit/test_parent.h"
-
 namespace tockly::testing {
 
 // Handles messages until none has come for a moment: input that SendInput queued, and what its
