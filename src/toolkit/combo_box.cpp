@@ -1,6 +1,7 @@
 #include "toolkit/combo_box.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "support/wide_text.h"
 #include "toolkit/focus_navigation.h"
@@ -52,13 +53,12 @@ void bfComboBox::SetEnabled(bool enabled) {
     CaptionedControl::SetEnabled(enabled);
 }
 
-void bfComboBox::AddItem(std::u16string_view text) {
-    list_->model().AddItem(std::u16string(text));
+void bfComboBox::AddItem(std::u16string_view text, SharedBitmap picture) {
+    list_->AddItem(std::u16string(text), std::move(picture));
 }
 
 void bfComboBox::Clear() {
-    list_->Close();
-    list_->model().Clear();
+    list_->ClearItems();
     ShowSelection();
 }
 
@@ -73,6 +73,11 @@ bool bfComboBox::Select(int index) {
 void bfComboBox::ShowSelection() {
     SetCaption(ToWide(SelectedText()));
     Repaint();
+}
+
+void bfComboBox::ReportSelection() {
+    ShowSelection();
+    NotifyChoice();
 }
 
 void bfComboBox::NotifyChoice() {
@@ -113,7 +118,8 @@ void bfComboBox::PaintContent(const PaintContext& paint) {
     DrawSkinAt(paint, line_.get(), columnX, skin::kComboBoxLineY);
     DrawSkinAt(paint, (pressed ? buttonPressed_ : button_).get(),
                paint.width - skin::kComboBoxButtonLeftFromRight, skin::kComboBoxLineY);
-    const int textX = skin::kComboBox.pieceWidth;
+    const int textX = DrawItemPicture(paint, list_->PictureOf(SelectedIndex()),
+                                      skin::kComboBox.pieceWidth, 0, paint.height);
     PaintCaption(paint, {textX, 0, std::max(columnX - textX - 2, 1), paint.height},
                  DT_SINGLELINE | DT_END_ELLIPSIS);
     if (focused()) {
@@ -140,36 +146,16 @@ bool bfComboBox::OnKeyDown(const KeyInput& input) {
         }
         return true;
     }
-    const int last = ItemCount() - 1;
-    const int selected = SelectedIndex();
-    int target = selected;
-    switch (key) {
-        case VK_F4:
-            OpenList(true);
-            return true;
-        case VK_UP:
-        case VK_LEFT:
-            target = std::max(selected - 1, 0);
-            break;
-        case VK_DOWN:
-        case VK_RIGHT:
-            target = std::min(selected + 1, last);
-            break;
-        case VK_HOME:
-        case VK_PRIOR:
-            target = 0;
-            break;
-        case VK_END:
-        case VK_NEXT:
-            target = last;
-            break;
-        default:
-            return false;
+    if (key == VK_F4) {
+        OpenList(true);
+        return true;
     }
-    if (target != selected && Select(target)) {
-        NotifyChoice();
+    const SelectionOutcome outcome = list_->model().MoveSelection(TranslateVirtualKey(key));
+    if (outcome.changed) {
+        ReportSelection();  // the combo box may be gone now
+        return true;
     }
-    return true;
+    return outcome.handled;
 }
 
 bool bfComboBox::OnSysKeyDown(const KeyInput& input) {
@@ -193,17 +179,24 @@ void bfComboBox::OnChar(const CharInput& input) {
         list_->HandleCharacter(c);
         return;
     }
-    ComboListModel& model = list_->model();
-    model.Highlight(model.selected());
-    if (model.HighlightByInitial(c) && model.highlighted() != model.selected()) {
-        Select(model.highlighted());
-        NotifyChoice();
+    if (list_->model().SelectByInitial(c)) {
+        ReportSelection();
     }
 }
 
 bool bfComboBox::OnWheel(const WheelInput& wheel) {
-    if (enabled() && list_->isOpen()) {
+    if (!enabled()) {
+        return false;
+    }
+    if (list_->isOpen()) {
         list_->HandleWheel(wheel.delta);
+        return true;
+    }
+    if (!focused()) {
+        return false;  // the parent's: a form scrolls on under the pointer
+    }
+    if (list_->model().MoveSelectionByWheel(wheel_.Add(wheel.delta))) {
+        ReportSelection();
     }
     return true;
 }
@@ -252,8 +245,8 @@ void bfComboBox::OnButtonUp(const MouseInput& mouse) {
         const POINT point = ToList(mouse);
         RECT listArea{};
         ::GetClientRect(list_->window(), &listArea);
-        if (::PtInRect(&listArea, point)) {
-            list_->ReleaseAt(point.x, point.y);  // released over an item: picked at once
+        if (::PtInRect(&listArea, point) && list_->ReleaseAt(point.x, point.y)) {
+            return;  // released over an item: picked, and the parent may have deleted us
         }
         if (list_->isOpen()) {
             ::SetCapture(list_->window());

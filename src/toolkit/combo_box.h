@@ -2,8 +2,14 @@
 // bfComboBox: the toolkit's drop-down chooser, a skinned field showing the selected item with a
 // drop button, and its list (bfComboBoxList). The parent hears of the user's choice as WM_COMMAND
 // with the combo box's window handle in lParam. Keys: with the list open they move its highlight
-// (Enter or Space picks, Escape cancels); with it closed Up and Down change the selection and F4
-// or Alt+Down open it.
+// (Enter or Space picks, Escape cancels); with it closed the arrows, Home, End, Page Up, Page Down
+// and a first letter change the selection (ComboListModel says how), and F4 or Alt+Down open it.
+// The wheel scrolls an open list and moves the selection of a focused closed box; over another
+// closed box it goes on to the parent, so that a form scrolls on under the pointer.
+//
+// An item may carry a picture (the settings page's language flags): it is drawn at the left of the
+// item, its text beside it, in the closed box and in the list. The text stays the item's name,
+// which SelectedText() gives and the window text shows.
 
 #include <windows.h>
 
@@ -14,6 +20,7 @@
 #include "toolkit/captioned_control.h"
 #include "toolkit/combo_box_list.h"
 #include "toolkit/mouse_state.h"
+#include "toolkit/wheel_notches.h"
 
 namespace tockly {
 
@@ -28,7 +35,7 @@ public:
     bool Resize(int width, int height) override;
     void SetEnabled(bool enabled) override;
 
-    void AddItem(std::u16string_view text);
+    void AddItem(std::u16string_view text, SharedBitmap picture = {});
     void Clear();
     [[nodiscard]] int ItemCount() const { return list_->model().count(); }
     // Fails for an index outside 0 … count − 1 and changes nothing then. Sends nothing.
@@ -50,6 +57,9 @@ protected:
 
 private:
     void ShowSelection();
+    // The selection changed by the user on the closed box: shown, then the parent is told (last:
+    // the parent may delete the combo box).
+    void ReportSelection();
     void NotifyChoice();
     [[nodiscard]] POINT ToList(const MouseInput& mouse) const;
 
@@ -65,6 +75,7 @@ private:
 
     std::unique_ptr<bfComboBoxList> list_;
     MouseState state_ = MouseState::Normal;
+    WheelNotches wheel_;
     SharedBitmap plate_[3];
     SharedBitmap platePressed_[3];
     SharedBitmap line_;

@@ -37,6 +37,15 @@ HWND TopLevelOf(HWND window) {
 
 }  // namespace
 
+int DrawItemPicture(const PaintContext& paint, const SkinBitmap* picture, int x, int top,
+                    int rowHeight) {
+    if (picture == nullptr) {
+        return x;
+    }
+    DrawSkinAt(paint, picture, x, top + (rowHeight - picture->height()) / 2);
+    return x + picture->width() + kItemPictureGap;
+}
+
 bfComboBoxList::bfComboBoxList(bfComboBox& owner, HWND ownerWindow)
     : bfAbstractControl(TopLevelOf(ownerWindow), 0, WS_POPUP | WS_CLIPCHILDREN),
       owner_(owner),
@@ -128,12 +137,30 @@ void bfComboBoxList::SyncScrollBar() {
     }
 }
 
-void bfComboBoxList::Pick() {
+bool bfComboBoxList::Pick() {
     const bool picked = model_.PickHighlighted();
     Close();
     if (picked) {
         owner_.ItemPicked();  // last: it tells the parent, which may destroy the combo box
     }
+    return picked;
+}
+
+void bfComboBoxList::AddItem(std::u16string text, SharedBitmap picture) {
+    pictures_.resize(static_cast<std::size_t>(model_.count()));
+    model_.AddItem(std::move(text));
+    pictures_.push_back(std::move(picture));
+}
+
+void bfComboBoxList::ClearItems() {
+    Close();
+    model_.Clear();
+    pictures_.clear();
+}
+
+const SkinBitmap* bfComboBoxList::PictureOf(int index) const {
+    return index >= 0 && index < static_cast<int>(pictures_.size()) ? pictures_[index].get()
+                                                                    : nullptr;
 }
 
 void bfComboBoxList::HandleKey(EditKey key) {
@@ -143,7 +170,7 @@ void bfComboBoxList::HandleKey(EditKey key) {
             Redraw();
             break;
         case ListAction::Pick:
-            Pick();
+            (void)Pick();  // nothing follows: the list may be gone
             break;
         case ListAction::Cancel:
             Close();
@@ -178,19 +205,20 @@ void bfComboBoxList::HighlightAt(int x, int y) {
     }
 }
 
-void bfComboBoxList::ReleaseAt(int x, int y) {
+bool bfComboBoxList::ReleaseAt(int x, int y) {
     if (OverItems(x, y)) {
         const int index = model_.ItemAt(y);
         if (index >= 0) {
             model_.Highlight(index);
-            Pick();
+            return Pick();
         }
-        return;  // the frame: the list stays open
+        return false;  // the frame: the list stays open
     }
     if (x >= 0 && x < width() && y >= 0 && y < height()) {
-        return;  // over the scroll bar
+        return false;  // over the scroll bar
     }
     Close();
+    return false;
 }
 
 void bfComboBoxList::OnMouseMove(const MouseInput& mouse) {
@@ -208,7 +236,7 @@ void bfComboBoxList::OnButtonDown(const MouseInput& mouse) {
 }
 
 void bfComboBoxList::OnButtonUp(const MouseInput& mouse) {
-    ReleaseAt(mouse.x, mouse.y);
+    (void)ReleaseAt(mouse.x, mouse.y);  // nothing follows: the list may be gone after a pick
 }
 
 void bfComboBoxList::OnCaptureChanged(const CaptureInput& capture) {
@@ -251,8 +279,9 @@ void bfComboBoxList::PaintContent(const PaintContext& paint) {
             FillSolid(paint.dc, {kListFrame, top, right, top + model_.itemHeight()},
                       kHighlightColor);
         }
-        const PixelRect text{kListFrame + kItemTextPadding, top,
-                             right - kListFrame - 2 * kItemTextPadding, model_.itemHeight()};
+        const int left = DrawItemPicture(paint, PictureOf(index), kListFrame + kItemTextPadding,
+                                         top, model_.itemHeight());
+        const PixelRect text{left, top, right - kItemTextPadding - left, model_.itemHeight()};
         DrawCaption(paint.dc, text, ToWide(model_.item(index)), font_ ? font_->handle() : nullptr,
                     highlighted ? kHighlightTextColor : kTextOnField.enabled,
                     DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);

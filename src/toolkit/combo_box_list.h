@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "toolkit/abstract_control.h"
 #include "toolkit/combo_list_model.h"
@@ -18,6 +19,14 @@ namespace tockly {
 
 class bfComboBox;
 class bfVScrollBar;
+
+// The room between an item's picture and its text.
+inline constexpr int kItemPictureGap = 5;
+
+// Draws an item's picture (if any) at x, centred in a row from `top` of `rowHeight`; returns where
+// the item's text starts.
+int DrawItemPicture(const PaintContext& paint, const SkinBitmap* picture, int x, int top,
+                    int rowHeight);
 
 class bfComboBoxList : public bfAbstractControl {
 public:
@@ -46,7 +55,14 @@ public:
     // A pointer position in the list's client coordinates.
     void HighlightAt(int x, int y);
     // The button went up at this list point: an item picks it, anywhere else closes the list.
-    void ReleaseAt(int x, int y);
+    // True when an item was picked: the combo box's parent was told and may have deleted the
+    // combo box with its list, so the caller returns at once.
+    [[nodiscard]] bool ReleaseAt(int x, int y);
+
+    // The items' pictures, in step with the model's items (null: none).
+    void AddItem(std::u16string text, SharedBitmap picture);
+    void ClearItems();
+    [[nodiscard]] const SkinBitmap* PictureOf(int index) const;
 
     void Redraw();
 
@@ -56,7 +72,9 @@ protected:
 private:
     [[nodiscard]] int ItemsRight() const;
     [[nodiscard]] bool OverItems(int x, int y) const;
-    void Pick();
+    // Takes the highlighted item and closes; true when the combo box's parent was told (the list
+    // may be gone then).
+    bool Pick();
     void SyncScrollBar();
 
     void OnMouseMove(const MouseInput& mouse);
@@ -69,6 +87,7 @@ private:
     bfComboBox& owner_;
     ComboListModel model_;
     ListPlacement placement_;
+    std::vector<SharedBitmap> pictures_;
     std::unique_ptr<bfVScrollBar> bar_;
     SharedFont font_;
     bool open_ = false;

@@ -1,6 +1,7 @@
 #include "toolkit/combo_list_model.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tockly {
 
@@ -105,36 +106,67 @@ bool ComboListModel::PickHighlighted() {
     return Select(highlighted_);
 }
 
-ListAction ComboListModel::HandleKey(EditKey key) {
+std::optional<int> ComboListModel::MoveTarget(EditKey key, int from, bool sidewaysToEnds) const {
+    if (key == EditKey::Left) {
+        key = sidewaysToEnds ? EditKey::Home : EditKey::Up;
+    } else if (key == EditKey::Right) {
+        key = sidewaysToEnds ? EditKey::End : EditKey::Down;
+    }
     const int last = count() - 1;
-    int target = highlighted_;
+    const int first = std::min(0, last);  // -1 when there is no item
+    switch (key) {
+        case EditKey::Up:
+            return std::max(from - 1, first);
+        case EditKey::Down:
+            return std::min(from + 1, last);
+        case EditKey::Home:
+        case EditKey::PageUp:
+            return first;
+        case EditKey::End:
+        case EditKey::PageDown:
+            return last;
+        default:
+            return std::nullopt;
+    }
+}
+
+SelectionOutcome ComboListModel::MoveSelection(EditKey key) {
+    const std::optional<int> target = MoveTarget(key, selected_, false);
+    if (!target) {
+        return {};
+    }
+    return {true, *target != selected_ && Select(*target)};
+}
+
+bool ComboListModel::MoveSelectionByWheel(int notches) {
+    if (count() == 0 || notches == 0) {
+        return false;
+    }
+    const int target = std::clamp(selected_ - notches, 0, count() - 1);
+    return target != selected_ && Select(target);
+}
+
+bool ComboListModel::SelectByInitial(char16_t c) {
+    highlighted_ = selected_;
+    return HighlightByInitial(c) && highlighted_ != selected_ && Select(highlighted_);
+}
+
+ListAction ComboListModel::HandleKey(EditKey key) {
     switch (key) {
         case EditKey::Enter:
         case EditKey::Space:
             return ListAction::Pick;
         case EditKey::Escape:
             return ListAction::Cancel;
-        case EditKey::Up:
-            target = highlighted_ > 0 ? highlighted_ - 1 : std::min(0, last);
-            break;
-        case EditKey::Down:
-            target = highlighted_ < last ? highlighted_ + 1 : last;
-            break;
-        case EditKey::PageUp:
-        case EditKey::Left:
-        case EditKey::Home:
-            target = std::min(0, last);
-            break;
-        case EditKey::PageDown:
-        case EditKey::Right:
-        case EditKey::End:
-            target = last;
-            break;
         default:
-            return ListAction::None;
+            break;
     }
-    highlighted_ = target;
-    EnsureVisible(target);
+    const std::optional<int> target = MoveTarget(key, highlighted_, true);
+    if (!target) {
+        return ListAction::None;
+    }
+    highlighted_ = *target;
+    EnsureVisible(*target);
     return ListAction::Moved;
 }
 

@@ -3,6 +3,7 @@
 // keyboard, scrolling when there are more items than rows, and where the list opens on the screen.
 // Portable.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,12 @@ inline constexpr int kListFrame = 1;
 // with more room and shows fewer rows (it scrolls). It is kept inside the work area sideways.
 [[nodiscard]] ListPlacement PlaceComboList(const ScreenRect& combo, int itemCount, int itemHeight,
                                            int maxRows, const ScreenRect& workArea);
+
+// What a key did to the closed combo box's selection.
+struct SelectionOutcome {
+    bool handled = false;  // a key the closed box moves its selection with
+    bool changed = false;  // the selection moved: the parent is told
+};
 
 enum class ListAction {
     None,    // the key meant nothing to the list
@@ -93,7 +100,20 @@ public:
     // Takes the highlighted item as the selection; false when nothing is highlighted.
     bool PickHighlighted();
 
+    // The closed combo box moves its selection itself: Up and Left to the previous item, Down and
+    // Right to the next, Home and Page Up to the first, End and Page Down to the last.
+    SelectionOutcome MoveSelection(EditKey key);
+    // A wheel turn of whole notches: each notch away from the user selects the previous item.
+    // True when the selection changed.
+    bool MoveSelectionByWheel(int notches);
+    // Type-ahead on the closed box: selects the next item after the selection whose text starts
+    // with `c`, as HighlightByInitial. True when the selection changed.
+    bool SelectByInitial(char16_t c);
+
 private:
+    // Where a movement key takes the highlight or the selection from `from`; nothing for other
+    // keys. The open list sends Left and Right to the ends, the closed box steps with them.
+    [[nodiscard]] std::optional<int> MoveTarget(EditKey key, int from, bool sidewaysToEnds) const;
     void EnsureVisible(int index);
     void UpdateScrollRange();
 

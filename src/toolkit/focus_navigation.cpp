@@ -16,6 +16,10 @@ bool MoveFocusOnTab(HWND control, WPARAM virtualKey) noexcept {
         return false;
     }
     ::SetFocus(next);
+    // As the dialog manager does: a field that Tab arrives in has its whole text selected.
+    if ((::SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+        ::SendMessageW(next, EM_SETSEL, 0, -1);
+    }
     return true;
 }
 

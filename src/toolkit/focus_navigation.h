@@ -9,8 +9,10 @@
 namespace tockly {
 
 // For a Tab key press in `control`: moves the focus to the next (with Shift the previous) enabled,
-// visible tab stop among the control's siblings. True when the key was used; false for other keys
-// and when there is no other tab stop (so a text box may take the Tab itself).
+// visible tab stop among the control's siblings, and selects the whole text of a field it
+// arrives in (EM_SETSEL 0, -1 when the window's WM_GETDLGCODE has DLGC_HASSETSEL). True when the
+// key was used; false for other keys and when there is no other tab stop (so a text box may take
+// the Tab itself).
 bool MoveFocusOnTab(HWND control, WPARAM virtualKey) noexcept;
 
 }  // namespace tockly

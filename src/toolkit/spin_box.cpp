@@ -1,6 +1,7 @@
 #include "toolkit/spin_box.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "support/wide_text.h"
 #include "toolkit/skin_metrics.h"
@@ -19,6 +20,8 @@ bfSpinBox::bfSpinBox(HWND parent, WORD id, int width)
       horizontalLine_(LoadSkinResource(L"SpinBox_Horizontal_Line")) {
     messages().Set(WM_SETFOCUS, this, &bfSpinBox::OnSetFocus);
     messages().Set(WM_KILLFOCUS, this, &bfSpinBox::OnKillFocus);
+    messages().Set(WM_CAPTURECHANGED, this, &bfSpinBox::OnCaptureChanged);
+    messages().Set(WM_CANCELMODE, this, &bfSpinBox::OnCancelMode);
     messages().Set(WM_TIMER, this, &bfSpinBox::OnTimer);
     messages().Set(WM_MOUSEWHEEL, this, &bfSpinBox::OnWheel);
     messages().Set(WM_LBUTTONDOWN, this, &bfSpinBox::OnButtonDown);
@@ -37,6 +40,18 @@ bool bfSpinBox::Resize(int width, int) {
 
 void bfSpinBox::SetValue(int value) {
     model_.SetValue(value);
+    SyncWindowText();
+    UpdateView();
+}
+
+int bfSpinBox::value() {
+    if (model_.CommitText()) {
+        ShowSettled();
+    }
+    return model_.value();
+}
+
+void bfSpinBox::ShowSettled() {
     SyncWindowText();
     UpdateView();
 }
@@ -104,7 +119,7 @@ void bfSpinBox::Report(const SpinOutcome& outcome) {
 bool bfSpinBox::TakeKey(EditKey key, KeyModifiers modifiers) {
     const SpinOutcome outcome = model_.HandleKey(key, modifiers, clipboard());
     Report(outcome);
-    return outcome.handled;
+    return outcome.handled;  // a copy: the parent may have deleted the spin box
 }
 
 void bfSpinBox::TakeCharacter(char16_t c) {
@@ -126,11 +141,14 @@ void bfSpinBox::OnTimer(const TimerInput& timer) {
 
 bool bfSpinBox::OnWheel(const WheelInput& wheel) {
     if (!enabled() || !focused()) {
-        return true;
+        return false;  // the parent's: a form scrolls on under the pointer
     }
     const int notches = wheel_.Add(wheel.delta);
-    for (int notch = 0; notch < std::abs(notches); ++notch) {
-        ::SendMessageW(window(), WM_KEYDOWN, notches > 0 ? VK_UP : VK_DOWN, 0);
+    const HWND self = window();
+    const std::weak_ptr<const bool> alive = lifetime_;
+    // Each notch is a step the parent hears of, and may delete the spin box for.
+    for (int notch = 0; notch < std::abs(notches) && !alive.expired(); ++notch) {
+        ::SendMessageW(self, WM_KEYDOWN, notches > 0 ? VK_UP : VK_DOWN, 0);
     }
     return true;
 }
@@ -138,7 +156,6 @@ bool bfSpinBox::OnWheel(const WheelInput& wheel) {
 void bfSpinBox::OnSetFocus(const FocusInput&) {
     MarkFocused(true);
     if (model_.editable()) {
-        model_.editor().SelectAll();
         ShowCaretNow();
     }
 }
@@ -149,8 +166,18 @@ void bfSpinBox::OnKillFocus(const FocusInput&) {
     DestroyCaretNow();
     // Half-typed digits give way to the value.
     model_.CommitText();
-    SyncWindowText();
-    UpdateView();
+    ShowSettled();
+}
+
+void bfSpinBox::OnCaptureChanged(const CaptureInput& capture) {
+    if (capture.newOwner != window()) {
+        ReleaseArrow();  // another window took the mouse: nothing may go on stepping
+    }
+}
+
+void bfSpinBox::OnCancelMode() {
+    ReleaseMouse();
+    ReleaseArrow();
 }
 
 void bfSpinBox::PressArrow(SpinArrow arrow, UINT delay) {

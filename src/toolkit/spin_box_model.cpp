@@ -87,6 +87,7 @@ SpinOutcome SpinBoxModel::StepUp(int amount) {
     if (value_ >= maximum_) {
         hitMaximum_ = true;
         hitMinimum_ = false;
+        CommitText();  // a half-typed field shows the value it stopped at
         return {true, true};
     }
     value_ = static_cast<int>(
@@ -100,6 +101,7 @@ SpinOutcome SpinBoxModel::StepDown(int amount) {
     if (value_ <= minimum_) {
         hitMinimum_ = true;
         hitMaximum_ = false;
+        CommitText();
         return {true, true};
     }
     value_ = static_cast<int>(
@@ -212,10 +214,12 @@ SpinOutcome SpinBoxModel::HandleKey(EditKey key, KeyModifiers modifiers, TextCli
     return {outcome.handled, outcome.textChanged && ValueFromText()};
 }
 
-void SpinBoxModel::CommitText() {
-    if (editor_.text() != DecimalText(value_)) {
-        ShowValue();
+bool SpinBoxModel::CommitText() {
+    if (editor_.text() == DecimalText(value_)) {
+        return false;
     }
+    ShowValue();
+    return true;
 }
 
 }  // namespace tockly

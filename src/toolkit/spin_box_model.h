@@ -52,8 +52,10 @@ public:
     SpinOutcome HandleKey(EditKey key, KeyModifiers modifiers, TextClipboard& clipboard);
 
     // While the user edits, the text may read differently from the value (emptied, a leading
-    // zero); on leaving the field it shows the value again.
-    void CommitText();
+    // zero, the first digits of a number in range); settling shows the value again. The control
+    // settles when the field is left and whenever its value is read, so that nobody reads a
+    // number the field does not show. True when the text changed.
+    bool CommitText();
 
     // The editor for the caret, the selection and painting.
     [[nodiscard]] const TextEditModel& editor() const { return editor_; }

@@ -91,7 +91,9 @@ bool bfTextEdit::TakeKey(EditKey key, KeyModifiers modifiers) {
     const EditOutcome outcome = model_.HandleKey(key, modifiers, clipboard());
     if (outcome.textChanged) {
         ReportTextChange();
-    } else if (outcome.handled) {
+        return true;  // the parent may have deleted the field
+    }
+    if (outcome.handled) {
         UpdateView();
     }
     return outcome.handled;
@@ -106,8 +108,6 @@ void bfTextEdit::TakeCharacter(char16_t c) {
 void bfTextEdit::OnSetFocus(const FocusInput&) {
     MarkFocused(true);
     if (Editing()) {
-        // Arriving from elsewhere selects the whole text; a click places the caret afterwards.
-        model_.SelectAll();
         ShowCaretNow();
     }
 }

@@ -83,6 +83,10 @@ void TextEditModel::PlaceCaret(int index, bool extend) {
     }
 }
 
+void TextEditModel::StepCaret(bool towardsEnd, bool extend) {
+    PlaceCaret(towardsEnd ? Next(caret_) : Previous(caret_), extend);
+}
+
 bool TextEditModel::Accepts(char16_t c) const {
     if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
         return false;

@@ -79,8 +79,11 @@ public:
     [[nodiscard]] int SelectionEnd() const { return anchor_ < caret_ ? caret_ : anchor_; }
     [[nodiscard]] std::u16string_view SelectedText() const;
     void Select(int anchor, int caret);
-    // Moves the caret to `index`; with `extend` the anchor stays and the selection grows.
+    // Moves the caret to `index` (inside a surrogate pair: to the pair's start); with `extend`
+    // the anchor stays and the selection grows.
     void PlaceCaret(int index, bool extend);
+    // Moves the caret by one character (a surrogate pair is one) towards the start or the end.
+    void StepCaret(bool towardsEnd, bool extend);
     void SelectAll() { Select(0, length()); }
 
     // Editing. Each returns true when the text changed.
@@ -102,7 +105,8 @@ public:
     void KeepCaretVisible(const PrefixWidths& widths, int viewWidth);
     // Caret position in view pixels (0 = the view's left edge).
     [[nodiscard]] int CaretX(const PrefixWidths& widths) const;
-    // The character boundary nearest to view pixel `x`.
+    // The character boundary nearest to view pixel `x`; exactly between two boundaries, the one
+    // before (a character is taken once the pointer is past its middle).
     [[nodiscard]] int HitTest(const PrefixWidths& widths, int x) const;
 
 private:

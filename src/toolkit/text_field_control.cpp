@@ -48,6 +48,10 @@ TextFieldControl::TextFieldControl(HWND parent, WORD id, DWORD style)
     messages().Set(WM_SETTEXT, this, &TextFieldControl::OnSetText);
     messages().Set(WM_COMMAND, this, &TextFieldControl::OnMenuCommand);
     messages().Set(WM_SETCURSOR, this, &TextFieldControl::OnSetCursor);
+    messages().Set(EM_SETSEL, this, &TextFieldControl::OnSetSelection);
+    messages().Set(WM_GETDLGCODE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | (SelectsAllOnTab() ? DLGC_HASSETSEL : 0);
+    });
     messages().Set(WM_MOUSELEAVE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
         ForgetMouseTracking();
         return 0;
@@ -185,11 +189,11 @@ void TextFieldControl::DragText(const MouseInput& mouse) {
         return;
     }
     TextEditModel& model = editor();
-    // Beyond the edges the text scrolls one character per mouse message.
+    // Beyond the edges the text scrolls one character (an emoji's pair too) per mouse message.
     if (mouse.x < 1) {
-        model.PlaceCaret(model.caret() - 1, true);
+        model.StepCaret(false, true);
     } else if (mouse.x >= width()) {
-        model.PlaceCaret(model.caret() + 1, true);
+        model.StepCaret(true, true);
     } else {
         model.PlaceCaret(IndexAt(mouse.x), true);
     }
@@ -257,6 +261,23 @@ LRESULT TextFieldControl::OnSetText(UINT message, WPARAM wParam, LPARAM lParam) 
     SetCaption(shown);
     syncingWindowText_ = false;
     return TRUE;
+}
+
+LRESULT TextFieldControl::OnSetSelection(UINT, WPARAM wParam, LPARAM lParam) {
+    if (!Editing()) {
+        return 0;
+    }
+    TextEditModel& model = editor();
+    const int start = static_cast<int>(wParam);
+    const int end = static_cast<int>(lParam);
+    if (start < 0) {
+        model.PlaceCaret(model.caret(), false);  // -1: no selection, the caret stays
+    } else {
+        // An end of -1 or past the text means the end of the text.
+        model.Select(start, end < 0 ? model.length() : end);
+    }
+    UpdateView();
+    return 0;
 }
 
 LRESULT TextFieldControl::OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,10 @@
 // clipboard, the editing menu (resource 200), Tab to the next control and the window text kept
 // equal to the content. Each derived control owns its model and decides what keys and characters
 // do.
+//
+// The focus keeps the caret and selection a field had: only an arrival by Tab selects the whole
+// text, which MoveFocusOnTab asks for as the dialog manager does (EM_SETSEL 0, -1 to a window whose
+// WM_GETDLGCODE has DLGC_HASSETSEL). EM_SETSEL from the owner selects as in the platform's edit.
 
 #include <windows.h>
 
@@ -35,6 +39,8 @@ protected:
     virtual std::u16string TakeExternalText(const std::u16string& text) = 0;
     // Whether a click, the caret and the menu act (false for a label in display mode).
     virtual bool Editing() const { return !editor().IsInactiveLabel(); }
+    // Whether an arrival by Tab selects the whole text (for typing over it, or copying it).
+    virtual bool SelectsAllOnTab() const { return Editing(); }
     // A key of an enabled field that Tab did not take; false when the field has no use for it
     // (the platform's default handling follows).
     virtual bool TakeKey(EditKey key, KeyModifiers modifiers) = 0;
@@ -80,6 +86,7 @@ private:
     LRESULT OnSetText(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuCommand(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCursor(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetSelection(UINT message, WPARAM wParam, LPARAM lParam);
 
     Win32TextClipboard clipboard_;
     EditMenu menu_;

@@ -46,9 +46,13 @@ EditKey TranslateVirtualKey(WPARAM virtualKey) noexcept {
 }
 
 KeyModifiers KeyDownModifiers(LPARAM lParam) noexcept {
-    const bool held = lParam == 0;
-    return {.shift = !held && (::GetKeyState(VK_SHIFT) & 0x8000) != 0,
-            .ctrl = held || (::GetKeyState(VK_CONTROL) & 0x8000) != 0};
+    const auto down = [](int key) { return (::GetKeyState(key) & 0x8000) != 0; };
+    if (lParam == 0) {
+        return {.shift = false, .ctrl = true};
+    }
+    // AltGr reaches programs as Ctrl with Alt: with Alt held, Ctrl is no shortcut, so that AltGr+A
+    // types its letter instead of selecting everything.
+    return {.shift = down(VK_SHIFT), .ctrl = down(VK_CONTROL) && !down(VK_MENU)};
 }
 
 }  // namespace tockly

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "support/unique_handle.h"
+
 namespace tockly {
 namespace {
 
@@ -43,6 +45,14 @@ private:
     void* data_;
 };
 
+// Global memory, freed unless the clipboard takes it (then `release` hands it over).
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { ::GlobalFree(handle); }
+};
+using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+
 }  // namespace
 
 std::optional<std::u16string> Win32TextClipboard::ReadText() {
@@ -69,27 +79,26 @@ std::optional<std::u16string> Win32TextClipboard::ReadText() {
 }
 
 bool Win32TextClipboard::WriteText(std::u16string_view text) {
-    OpenClipboardScope clipboard(owner_);
-    if (!clipboard.open() || !::EmptyClipboard()) {
-        return false;
-    }
-    HGLOBAL memory =
-        ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(char16_t));
+    // The text is made before the clipboard is emptied: when that fails, what the user copied
+    // before is still there.
+    GlobalMemory memory(
+        allocate_(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(char16_t)));
     if (!memory) {
         return false;
     }
     {
-        GlobalLockScope lock(memory);
+        GlobalLockScope lock(memory.get());
         if (!lock.data()) {
-            ::GlobalFree(memory);
             return false;
         }
         std::memcpy(lock.data(), text.data(), text.size() * sizeof(char16_t));
     }
-    if (!::SetClipboardData(CF_UNICODETEXT, memory)) {
-        ::GlobalFree(memory);  // still ours: the clipboard did not take it
+    OpenClipboardScope clipboard(owner_);
+    if (!clipboard.open() || !::EmptyClipboard() ||
+        !::SetClipboardData(CF_UNICODETEXT, memory.get())) {
         return false;
     }
+    (void)memory.release();  // the clipboard owns it now
     return true;
 }
 

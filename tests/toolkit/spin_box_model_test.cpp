@@ -1,6 +1,7 @@
 #include "toolkit/spin_box_model.h"
 
 #include <climits>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,26 @@ SpinBoxModel Spin(int minimum, int maximum, int value, int maxDigits = 2) {
 SpinOutcome Key(SpinBoxModel& spin, EditKey key, KeyModifiers modifiers = {}) {
     FakeTextClipboard clipboard;
     return spin.HandleKey(key, modifiers, clipboard);
+}
+
+TEST(SpinBoxArrows, EachArrowTakesItsRowsInTheArrowColumnAndNotOnePixelMore) {
+    constexpr int kWidth = 60;
+    constexpr int kColumn = kWidth - 17;  // the arrow column's first pixel
+    struct Case {
+        int x, y;
+        SpinArrow arrow;
+    };
+    const Case cases[] = {
+        {kColumn, 2, SpinArrow::Up},        {kWidth - 1, 10, SpinArrow::Up},
+        {kColumn, 1, SpinArrow::None},      {kColumn, 11, SpinArrow::None},
+        {kColumn, 12, SpinArrow::Down},     {kWidth - 1, 19, SpinArrow::Down},
+        {kColumn, 20, SpinArrow::None},     {kColumn - 1, 5, SpinArrow::None},
+        {kColumn - 1, 15, SpinArrow::None}, {kWidth, 5, SpinArrow::None},
+        {kWidth, 15, SpinArrow::None},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SpinArrowAt(c.x, c.y, kWidth), c.arrow) << c.x << ", " << c.y;
+    }
 }
 
 TEST(SpinBoxValue, SetValueIsLimitedToTheRangeAndShown) {
@@ -99,6 +120,47 @@ TEST(SpinBoxTyping, DigitsAreTakenOnlyWhileTheNumberStaysInTheRange) {
     year.TypeCharacter(u'2');
     year.CommitText();  // leaving the field half typed shows the value again
     EXPECT_EQ(year.editor().text(), u"2030");
+}
+
+TEST(SpinBoxTyping, TheLimitsThemselvesMayBeTypedButNotOneBeyond) {
+    struct Case {
+        int minimum, maximum, digits;
+        std::u16string_view typed;
+        std::u16string_view shown;  // what the field holds afterwards
+        int value;                  // the value, from 30 before
+    };
+    const Case cases[] = {
+        {15, 59, 2, u"59", u"59", 59},    {15, 58, 2, u"59", u"5", 30},
+        {15, 59, 2, u"15", u"15", 15},    {15, 59, 2, u"14", u"1", 30},
+        {0, 100, 3, u"100", u"100", 100}, {0, 100, 3, u"101", u"10", 10},
+        {30, 30, 2, u"30", u"30", 30},    {30, 30, 2, u"31", u"3", 30},
+    };
+    for (const Case& c : cases) {
+        SpinBoxModel spin = Spin(c.minimum, c.maximum, 30, c.digits);
+        spin.editor().SelectAll();
+        for (const char16_t digit : c.typed) {
+            spin.TypeCharacter(digit);
+        }
+        EXPECT_EQ(spin.editor().text(), c.shown) << c.minimum << "-" << c.maximum;
+        EXPECT_EQ(spin.value(), c.value) << c.minimum << "-" << c.maximum;
+    }
+}
+
+TEST(SpinBoxTyping, SettlingShowsTheValueOnlyWhenTheTextReadsOtherwise) {
+    SpinBoxModel spin = Spin(15, 59, 30);
+    EXPECT_FALSE(spin.CommitText());
+    spin.editor().SelectAll();
+    spin.TypeCharacter(u'2');  // the start of 20 to 29
+    EXPECT_TRUE(spin.CommitText());
+    EXPECT_EQ(spin.editor().text(), u"30");
+    EXPECT_FALSE(spin.CommitText());
+
+    // A step refused at a limit shows the value it stopped at too.
+    SpinBoxModel top = Spin(15, 59, 59);
+    Key(top, EditKey::Backspace);
+    Key(top, EditKey::Up);
+    EXPECT_TRUE(top.hitMaximum());
+    EXPECT_EQ(top.editor().text(), u"59");
 }
 
 TEST(SpinBoxTyping, DeletingNeverTakesAValueOutsideTheRange) {

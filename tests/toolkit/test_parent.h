@@ -1,7 +1,7 @@
 #pragma once
 // The parent window of controls under test, which records what they tell it (WM_COMMAND,
-// WM_NOTIFY, a WM_KILLFOCUS passed on) and can act on a command or a focus loss; and the input a
-// test gives controls, as the system delivers it.
+// WM_NOTIFY, a WM_KILLFOCUS or a wheel turn passed on) and can act on a command or a focus loss;
+// and the input a test gives controls, as the system delivers it.
 
 #include <windows.h>
 
@@ -59,11 +59,13 @@ public:
         commands.clear();
         notifications.clear();
         killFocus.clear();
+        wheel.clear();
     }
 
     std::vector<CommandRecord> commands;
     std::vector<NotifyRecord> notifications;
     std::vector<HWND> killFocus;  // the wParam of every WM_KILLFOCUS
+    std::vector<int> wheel;       // the turn of every WM_MOUSEWHEEL
     std::function<void(const CommandRecord&)> onCommand;
     std::function<void()> onKillFocus;  // after the record
 
@@ -92,6 +94,10 @@ private:
             if (self->onKillFocus) {
                 self->onKillFocus();
             }
+        }
+        if (self != nullptr && message == WM_MOUSEWHEEL) {
+            self->wheel.push_back(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
         }
         return ::DefWindowProcW(window, message, wParam, lParam);
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "toolkit/fake_text_clipboard.h"
 
 namespace tockly {
@@ -113,6 +115,19 @@ TEST(TextEditKeys, DeleteAndMoveWithAndWithoutSelection) {
     TextEditModel editor = Editor(u"\U0001F600");
     editor.PlaceCaret(1, false);  // the middle of the pair is not a place
     EXPECT_EQ(editor.caret(), 0);
+
+    // A selection dragged past an edge grows a character at a time, a pair included.
+    TextEditModel dragged = Editor(pair);
+    dragged.PlaceCaret(1, false);
+    dragged.StepCaret(true, true);
+    EXPECT_EQ(dragged.SelectedText(), u"\U0001F600");
+    dragged.StepCaret(true, true);
+    dragged.StepCaret(true, true);  // at the end it stays
+    EXPECT_EQ(std::pair(dragged.anchor(), dragged.caret()), std::pair(1, 4));
+    dragged.StepCaret(false, true);
+    dragged.StepCaret(false, true);
+    dragged.StepCaret(false, false);
+    EXPECT_EQ(std::pair(dragged.anchor(), dragged.caret()), std::pair(0, 0));
 }
 
 TEST(TextEditClipboard, PasteKeepsWhatFitsFiltersLikeTypingAndTakesTheFirstLine) {
@@ -173,9 +188,19 @@ TEST(TextEditLayout, TheCaretStaysTwoPixelsInsideAndHitsFindTheNearestBoundary) 
     editor.KeepCaretVisible(FixedWidths, view);
     EXPECT_EQ(editor.scrollOffset(), 0);
 
-    // A hit picks the nearest boundary, the scroll included.
+    // A hit picks the nearest boundary, the scroll included; exactly between two boundaries the
+    // one before, so that a character is taken only once the pointer is past its middle.
     TextEditModel hits = Editor(u"aWb");  // boundaries at 0, 10, 30, 40
-    for (const auto& [x, index] : {std::pair{-5, 0}, {4, 0}, {19, 1}, {21, 2}, {500, 3}}) {
+    for (const auto& [x, index] : {std::pair{-5, 0},
+                                   {4, 0},
+                                   {5, 0},
+                                   {6, 1},
+                                   {19, 1},
+                                   {20, 1},
+                                   {21, 2},
+                                   {35, 2},
+                                   {36, 3},
+                                   {500, 3}}) {
         EXPECT_EQ(hits.HitTest(FixedWidths, x), index) << x;
     }
     hits.PlaceCaret(3, false);

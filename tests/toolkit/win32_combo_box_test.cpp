@@ -5,10 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "toolkit/combo_box.h"
 #include "toolkit/control_pixels.h"
+#include "toolkit/real_input.h"
+#include "toolkit/skin_cache.h"
 #include "toolkit/test_parent.h"
 
 namespace tockly {
@@ -115,6 +120,52 @@ TEST_F(ComboBoxTest, KeysMoveTheHighlightEnterPicksAndEscapeOrLeavingChangesNoth
     const testing::Snapshot unfocused = testing::Render(window());
     ::SetFocus(window());
     EXPECT_NE(testing::Render(window()), unfocused);  // a focus ring
+}
+
+TEST_F(ComboBoxTest, AnItemsPictureIsDrawnBeforeItsNameInTheBoxAndInTheList) {
+    combo_->Clear();
+    for (const wchar_t* name : {L"English", L"Deutsch", L"Fran\u00E7ais"}) {
+        combo_->AddItem(std::u16string(name, name + std::wcslen(name)),
+                        LoadSkinResource(std::wstring(L"Language_ComboBox_") + name));
+    }
+    combo_->Select(1);
+    EXPECT_EQ(combo_->SelectedText(), u"Deutsch");  // the name, for the page
+    EXPECT_EQ(testing::WindowText(window()), L"Deutsch");
+
+    // The German flag (black, red, gold stripes, 21 x 15) at the left, centred in the height.
+    constexpr COLORREF kRed = RGB(0xd3, 0x20, 0x2a);
+    constexpr COLORREF kGold = RGB(0xf6, 0xc6, 0x00);
+    const testing::Snapshot box = testing::Render(window());
+    EXPECT_EQ(box.At(6 + 10, 4 + 7), kRed);
+    EXPECT_EQ(box.At(6 + 10, 4 + 12), kGold);
+
+    ::SetFocus(window());
+    PressKey(window(), VK_F4);
+    ASSERT_TRUE(open());
+    const testing::Snapshot list = testing::Render(this->list());
+    const int flagTop = 1 + ComboListModel::kDefaultItemHeight + 2;  // item 1's row, centred
+    EXPECT_EQ(list.At(5 + 10, flagTop + 7), kRed);
+    EXPECT_EQ(list.At(5 + 10, flagTop + 12), kGold);
+}
+
+TEST_F(ComboBoxTest, AWheelTurnOverAClosedUnfocusedBoxScrollsThePageAndMovesAFocusedOne) {
+    combo_->Select(1);
+    ::SetFocus(parent_->window());
+    testing::TurnWheelAt(window(), 30, 10, -WHEEL_DELTA);
+    EXPECT_EQ(parent_->wheel, std::vector<int>{-WHEEL_DELTA});
+    EXPECT_EQ(combo_->SelectedIndex(), 1);
+
+    ::SetFocus(window());
+    parent_->Clear();
+    testing::TurnWheelAt(window(), 30, 10, -WHEEL_DELTA);  // towards the user: the next item
+    EXPECT_EQ(combo_->SelectedIndex(), 2);
+    ASSERT_EQ(parent_->commands.size(), 1u);
+    EXPECT_TRUE(parent_->wheel.empty());
+
+    PressKey(window(), VK_F4);  // an open list keeps the wheel too
+    testing::TurnWheelAt(window(), 30, 10, -WHEEL_DELTA);
+    EXPECT_TRUE(parent_->wheel.empty());
+    EXPECT_EQ(combo_->SelectedIndex(), 2);
 }
 
 }  // namespace

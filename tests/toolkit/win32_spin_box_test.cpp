@@ -1,9 +1,15 @@
-// bfSpinBox under Wine: arrow presses and their repeat timers, the wheel and leaving the field.
+// bfSpinBox under Wine: arrow presses and their repeat timers, the capture taken away, the wheel,
+// and a half-typed field that is left or read.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "toolkit/button.h"
+#include "toolkit/real_input.h"
 #include "toolkit/spin_box.h"
 #include "toolkit/test_parent.h"
 
@@ -86,6 +92,63 @@ TEST_F(SpinBoxTest, TheWheelStepsAndLeavingAHalfTypedFieldShowsTheValueAgain) {
     testing::PressKey(window(), VK_DELETE);  // "6" is below the range: the value stays 56 ...
     ::SetFocus(parent_.window());            // ... and shows again when the field is left
     EXPECT_EQ(WindowText(window()), L"56");
+}
+
+TEST_F(SpinBoxTest, AnArrowIsLetGoWhenAnotherWindowTakesTheMouseOrTheModeIsCancelled) {
+    spin_.SetValue(30);
+    testing::PointAt(window(), kArrowX, kUpY);
+    testing::MouseButton(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_EQ(spin_.value(), 31);
+    ::SetCapture(parent_.window());  // a drag elsewhere, a menu, a dialog
+    EXPECT_EQ(spin_.pressedArrow(), SpinArrow::None);
+    Tick(bfSpinBox::kUpTimer);
+    EXPECT_EQ(spin_.value(), 31);
+    ::ReleaseCapture();
+    testing::MouseButton(MOUSEEVENTF_LEFTUP);
+
+    testing::PointAt(window(), kArrowX, kDownY);
+    testing::MouseButton(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_EQ(spin_.value(), 30);
+    ::SendMessageW(window(), WM_CANCELMODE, 0, 0);  // what the system sends before a dialog
+    EXPECT_NE(::GetCapture(), window());
+    EXPECT_EQ(spin_.pressedArrow(), SpinArrow::None);
+    Tick(bfSpinBox::kDownTimer);
+    EXPECT_EQ(spin_.value(), 30);
+    testing::MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+TEST_F(SpinBoxTest, AWheelTurnOverAnUnfocusedSpinBoxScrollsThePageAndStepsAFocusedOne) {
+    ::SetFocus(parent_.window());
+    testing::TurnWheelAt(window(), 20, 10, -WHEEL_DELTA);
+    EXPECT_EQ(parent_.wheel, std::vector<int>{-WHEEL_DELTA});
+    EXPECT_EQ(spin_.value(), 58);
+
+    ::SetFocus(window());
+    parent_.Clear();
+    testing::TurnWheelAt(window(), 20, 10, WHEEL_DELTA);
+    EXPECT_EQ(spin_.value(), 59);
+    EXPECT_TRUE(parent_.wheel.empty());
+}
+
+TEST_F(SpinBoxTest, APageReadsTheNumberTheFieldShowsEvenWhileDigitsAreHalfTyped) {
+    spin_.SetRange(10, 59);
+    bfButton ok(parent_.window(), 401, 60);
+    ok.Move(100, 0);
+    ok.Show(true);
+    int read = 0;
+    std::wstring shown;
+    parent_.onCommand = [&](const testing::CommandRecord& command) {
+        if (command.id == 401) {
+            read = spin_.value();
+            shown = WindowText(window());
+        }
+    };
+    testing::ClickAt(window(), 10, 10);
+    testing::TypeKeys({VK_HOME, VK_DELETE});  // "8" is below the range: the value stays 58
+    ASSERT_EQ(WindowText(window()), L"8");
+    testing::ClickAt(ok.window(), 30, 12);  // the button leaves the focus where it is
+    EXPECT_EQ(read, 58);
+    EXPECT_EQ(shown, L"58");
 }
 
 }  // namespace

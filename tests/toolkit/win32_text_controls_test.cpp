@@ -10,6 +10,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "support/win32_process.h"
 #include "toolkit/control_pixels.h"
@@ -106,6 +107,66 @@ TEST_F(TextEditTest, TheClipboardThroughTheMenuWhichNeedsNoCtrlAndThroughCtrlKey
     testing::HeldModifiers ctrl(false, true);
     PressKey(window(), 'V');
     EXPECT_EQ(WindowText(window()), L"ahellode");
+}
+
+TEST_F(TextEditTest, AltGrLettersAreNoShortcutsButCtrlAloneIs) {
+    ASSERT_TRUE(clipboard_.WriteText(u"copied"));
+    edit_.SetText(u"hello");
+    testing::PressChord({VK_END});
+    // AltGr reaches programs as left Ctrl with right Alt. A layout with letters there (AltGr+A is
+    // a-ogonek on a Polish keyboard, AltGr+X a z-dot) types them; under Wine no layout does, so
+    // a plain letter follows to show whether the chord selected or cut anything.
+    testing::PressChord({VK_LCONTROL, VK_RMENU, 'A'});
+    testing::PressChord({VK_LCONTROL, VK_RMENU, 'X'});
+    testing::TypeKeys({'B'});
+    const std::wstring typed = WindowText(window());
+    EXPECT_EQ(typed.substr(0, 5), L"hello");
+    EXPECT_EQ(typed.back(), L'b');
+    EXPECT_EQ(clipboard_.ReadText(), u"copied");
+
+    testing::PressChord({VK_CONTROL, 'A'});
+    testing::TypeKeys({'C'});
+    EXPECT_EQ(WindowText(window()), L"c");
+}
+
+TEST_F(TextEditTest, OnlyATabArrivalSelectsTheWholeTextAFocusThatComesBackKeepsTheCaret) {
+    edit_.SetText(u"hello");
+    testing::PressChord({VK_END});
+    testing::PressChord({VK_SHIFT, VK_LEFT});
+    ::SetFocus(parent_.window());
+    ::SetFocus(window());  // the owner's SetFocus, or the window activated again
+    EXPECT_EQ(edit_.model().SelectedText(), u"o");
+    testing::TypeKeys({'P'});
+    EXPECT_EQ(WindowText(window()), L"hellp");
+
+    bfTextEdit next(parent_.window(), 301, 80);
+    next.SetText(u"next");
+    next.Show(true);
+    testing::PressChord({VK_TAB});
+    ASSERT_EQ(::GetFocus(), next.window());
+    EXPECT_EQ(next.model().SelectedText(), u"next");
+    testing::PressChord({VK_SHIFT, VK_TAB});
+    ASSERT_EQ(::GetFocus(), window());
+    EXPECT_EQ(edit_.model().SelectedText(), u"hellp");
+}
+
+TEST_F(TextEditTest, ASelectionDraggedPastTheRightEdgeTakesAnEmojiWhole) {
+    edit_.SetText(u"ab\U0001F600");
+    testing::PointAt(window(), 5, 10);  // the start of the text
+    testing::MouseButton(MOUSEEVENTF_LEFTDOWN);
+    for (int beyond = 2; beyond <= 5; ++beyond) {  // each move beyond the edge takes a character
+        testing::PointAt(window(), edit_.width() + beyond, 10);
+    }
+    testing::MouseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(edit_.model().SelectedText(), u"ab\U0001F600");
+
+    testing::PointAt(window(), edit_.width() - 10, 10);  // behind the end of the text
+    testing::MouseButton(MOUSEEVENTF_LEFTDOWN);
+    for (int beyond = 2; beyond <= 4; ++beyond) {  // and back past the left edge
+        testing::PointAt(window(), -beyond, 10);
+    }
+    testing::MouseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(std::pair(edit_.model().anchor(), edit_.model().caret()), std::pair(4, 0));
 }
 
 TEST_F(TextEditTest, ALabelReportsClicksWithoutTheObjectAndADoubleClickMakesItAnEditor) {
@@ -334,6 +395,15 @@ TEST(Win32Clipboard, UnicodeTextRoundTripsAndABusyClipboardReadsAsNothingAndRefu
     stage = 2;
     EXPECT_TRUE(reaches(3));
     otherProgram.join();
+    EXPECT_EQ(clipboard.ReadText(), u"before");
+}
+
+TEST(Win32Clipboard, TextThatCannotBeMadeLeavesWhatWasCopiedBefore) {
+    TestParent parent;
+    Win32TextClipboard clipboard(parent.window());
+    ASSERT_TRUE(clipboard.WriteText(u"before"));
+    Win32TextClipboard starved(parent.window(), [](UINT, SIZE_T) -> HGLOBAL { return nullptr; });
+    EXPECT_FALSE(starved.WriteText(u"after"));
     EXPECT_EQ(clipboard.ReadText(), u"before");
 }
 

@@ -411,6 +411,37 @@ void GalleryWindow::BuildInputs() {
     Caption(kInputsX, 345, 90, L"Text box");
     auto& box = Add<bfTextBox>(x, 342, 290, 70);
     box.SetText(u"A multi-line note in the rich edit,\r\nwith a second line.");
+
+    // Items with pictures (the settings page's languages): closed, and open with one highlighted.
+    Caption(kInputsX, 425, 90, L"Pictures");
+    const auto flags = [this](int left) -> bfComboBox& {
+        auto& languages = Add<bfComboBox>(left, 422);
+        languages.Resize(110, 23);
+        for (const char16_t* name : {u"English", u"Deutsch", u"Fran\u00E7ais"}) {
+            languages.AddItem(name, LoadSkinResource(u"Language_ComboBox_" + std::u16string(name)));
+        }
+        languages.Select(1);
+        return languages;
+    };
+    flags(x);
+    auto& flagsOpen = flags(x + 130);
+    bfComboBoxList& flagList = flagsOpen.list();
+    stages_.push_back({&flagsOpen,
+                       [](HWND window) {
+                           ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 10));
+                       },
+                       [](HWND) {}});
+    stages_.push_back({&flagList,
+                       [&flagList, &flagsOpen](HWND) {
+                           flagList.model().Highlight(2);
+                           flagList.Move(flagsOpen.x(), flagsOpen.y() + flagsOpen.height() - 1,
+                                         false);
+                           flagList.Redraw();
+                       },
+                       [&flagsOpen](HWND) {
+                           flagsOpen.list().Close();
+                           ::ReleaseCapture();
+                       }});
 }
 
 void GalleryWindow::BuildNotes() {
