@@ -152,9 +152,13 @@ inline bool MouseAt(HWND window, int x, int y, DWORD flags = 0) {
     return DeliverInput();
 }
 
-// Puts the pointer at a point of `window`'s client area.
+// Puts the pointer at a point of `window`'s client area, also outside it (SendInput's absolute
+// coordinates are not exact to the pixel there under Wine), with the WM_MOUSEMOVE that follows.
 inline bool PointAt(HWND window, int x, int y) {
-    return MouseAt(window, x, y);
+    POINT point{x, y};
+    ::ClientToScreen(window, &point);
+    ::SetCursorPos(point.x, point.y);
+    return DeliverInput();
 }
 
 // A mouse button (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, ...) where the pointer is.
