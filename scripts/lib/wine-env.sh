@@ -19,8 +19,11 @@ fresh_wine_prefix() {
 }
 
 # Results must not depend on the machine: Wine takes its locale from these at process start, and
-# en_US gives the 12-hour clock. Only for Wine: the host may not have the locale installed.
-wine_locale=(env LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8)
+# C.UTF-8 is Wine's en-US (the 12-hour clock, code page 1252) and is on every Debian, and its UTF-8
+# lets Windows file names hold any character. (en_US.UTF-8 gives the same en-US where the locale
+# is installed; where it is not, Wine falls back to ASCII and cannot create a file named outside
+# it.) Only for Wine: the host keeps its own locale.
+wine_locale=(env LANG=C.UTF-8 LC_ALL=C.UTF-8)
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
