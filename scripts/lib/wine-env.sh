@@ -27,12 +27,13 @@ wine_locale=(env LANG=C.UTF-8 LC_ALL=C.UTF-8)
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# start_xvfb: starts a private X server and exports DISPLAY; stop_xvfb ends it.
+# start_xvfb [WIDTHxHEIGHTxDEPTH]: starts a private X server (1280x800x24 unless given) and exports
+# DISPLAY; stop_xvfb ends it.
 start_xvfb() {
-    local display
+    local display screen=${1:-1280x800x24}
     for display in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$display" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         for _ in $(seq 50); do
             [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return 0; }

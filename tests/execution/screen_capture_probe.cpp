@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "execution/print_screen_action.h"
-#include "platform/win32_screen_capture.h"
+#include "platform/win32_system_actions.h"
 #include "support/gdi_handles.h"
 #include "support/unique_handle.h"
 #include "support/wide_text.h"
@@ -115,7 +115,8 @@ int wmain(int argc, wchar_t** argv) {
     };
     Expect(WaitUntilShown(points), "the windows are on the screen");
 
-    tockly::Win32ScreenCapture capture;
+    tockly::Win32SystemActions system;
+    tockly::ScreenCapture& capture = system.actions.screen;
     tockly::PrintScreenTask task;
     task.saveIn = tockly::FromWide(folder);
     task.filePrefix = u"日本";
