@@ -1,7 +1,7 @@
 #pragma once
 // The interfaces through which tasks and widgets act on the computer, bundled for the code that
-// runs the actions (the task counter's worker, the widgets that play sounds). The program builds
-// the real ones once (Win32SystemActions); tests hand in recording fakes.
+// runs the actions (the task counter's worker, the widgets that play sounds). The program is to
+// build the real ones once (Win32SystemActions); tests hand in recording fakes.
 
 #include "platform/dial_up.h"
 #include "platform/pause.h"
