@@ -19,17 +19,21 @@ fresh_wine_prefix() {
 }
 
 # Results must not depend on the machine: Wine takes its locale from these at process start, and
-# en_US gives the 12-hour clock. Only for Wine: the host may not have the locale installed.
-wine_locale=(env LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8)
+# C.UTF-8 is Wine's en-US (the 12-hour clock, code page 1252) and is on every Debian, and its UTF-8
+# lets Windows file names hold any character. (en_US.UTF-8 gives the same en-US where the locale
+# is installed; where it is not, Wine falls back to ASCII and cannot create a file named outside
+# it.) Only for Wine: the host keeps its own locale.
+wine_locale=(env LANG=C.UTF-8 LC_ALL=C.UTF-8)
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# start_xvfb: starts a private X server and exports DISPLAY; stop_xvfb ends it.
+# start_xvfb [WIDTHxHEIGHTxDEPTH]: starts a private X server (1280x800x24 unless given) and exports
+# DISPLAY; stop_xvfb ends it.
 start_xvfb() {
-    local display
+    local display screen=${1:-1280x800x24}
     for display in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$display" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         for _ in $(seq 50); do
             [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return 0; }
