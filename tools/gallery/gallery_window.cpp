@@ -409,13 +409,13 @@ void GalleryWindow::BuildInputs() {
     focusStage(bar(x + 210, 750));
 
     Caption(kInputsX, 345, 90, L"Text box");
-    auto& box = Add<bfTextBox>(x, 342, 290, 70);
+    auto& box = Add<bfTextBox>(x, 342, 290, 50);
     box.SetText(u"A multi-line note in the rich edit,\r\nwith a second line.");
 
     // Items with pictures (the settings page's languages): closed, and open with one highlighted.
-    Caption(kInputsX, 425, 90, L"Pictures");
+    Caption(kInputsX, 403, 90, L"Pictures");
     const auto flags = [this](int left) -> bfComboBox& {
-        auto& languages = Add<bfComboBox>(left, 422);
+        auto& languages = Add<bfComboBox>(left, 400);
         languages.Resize(110, 23);
         for (const char16_t* name : {u"English", u"Deutsch", u"Fran\u00E7ais"}) {
             languages.AddItem(name, LoadSkinResource(u"Language_ComboBox_" + std::u16string(name)));
@@ -455,17 +455,17 @@ void GalleryWindow::BuildNotes() {
     const Theme themes[] = {{SkinTheme::Dark, RGB(255, 255, 255), RGB(41, 41, 41)},
                             {SkinTheme::Light, RGB(0, 0, 0), RGB(235, 235, 235)},
                             {SkinTheme::Yellow, RGB(0, 0, 0), RGB(253, 253, 196)}};
-    Caption(kInputsX, 424, 300, L"Sticky note themes: text box and scroll bar files");
+    Caption(kInputsX, 486, 300, L"Sticky note themes: text box and scroll bar files");
     int x = kInputsX;
     for (const Theme& theme : themes) {
-        auto& box = Add<bfTextBox>(x, 446, 110, 94);
+        auto& box = Add<bfTextBox>(x, 508, 110, 66);
         box.SetFont({L"Segoe Print", 16, FW_NORMAL, false});
         box.SetTextColor(theme.text);
         box.SetBackgroundColor(theme.background);
         box.SetText(
             u"Buy milk\r\nCall Anna at five\r\nWater the plants\r\nBook the train\r\n"
             u"Send the report\r\nPay the rent\r\nFix the bike\r\nRead a book");
-        auto& bar = Add<bfVScrollBar>(x + 110, 446, 94);
+        auto& bar = Add<bfVScrollBar>(x + 110, 508, 66);
         bar.SetThemeSkin(theme.skin);
         bar.SetLineStep(1);
         notes_.push_back({&box, &bar});
