@@ -273,12 +273,18 @@ LRESULT bfAbstractWidget::OnClose(UINT message, WPARAM, LPARAM) {
 }
 
 void bfAbstractWidget::OnPaint() {
+    // Most paints renew only the progress strip: only what is invalid is drawn and copied.
+    RECT update{};
+    ::GetUpdateRect(window(), &update, FALSE);
     PaintDc paint(window());
     const int clientWidth = width();
     const int clientHeight = height();
     if (PaintBuffer::Lease lease = buffer_->Acquire(clientWidth, clientHeight)) {
+        ::IntersectClipRect(lease.dc(), update.left, update.top, update.right, update.bottom);
         PaintWidget({lease.dc(), buffer_->SourceDc(), clientWidth, clientHeight});
-        ::BitBlt(paint.get(), 0, 0, clientWidth, clientHeight, lease.dc(), 0, 0, SRCCOPY);
+        ::SelectClipRgn(lease.dc(), nullptr);
+        ::BitBlt(paint.get(), update.left, update.top, update.right - update.left,
+                 update.bottom - update.top, lease.dc(), update.left, update.top, SRCCOPY);
         return;
     }
     PaintWidget({paint.get(), buffer_->SourceDc(), clientWidth, clientHeight});

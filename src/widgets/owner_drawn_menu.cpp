@@ -401,13 +401,14 @@ void OwnerDrawnMenu::DrawSeparator(HDC dc, const Item& item, int width, int heig
     const MenuColumns& columns = submenus_[item.container].columns;
     const int left = columns.iconColumn > 0 ? columns.iconColumn : kGradientHighlightInset;
     const int right = width - kGradientHighlightInset;
-    if (separator_) {
-        // The bitmap's middle row on the item's middle row.
-        FillTiled(dc, {left, 0, right, height}, separator_.get(), origin.x,
-                  (height - separator_->height()) / 2);
-    }
     const int middle = height / 2;
-    DrawLine(dc, left, middle - 1, right, middle - 1, look_.colors.rule);
+    if (separator_) {
+        // The bitmap's engraved line (its middle rows) through the item's middle.
+        FillTiled(dc, {left, 0, right, height}, separator_.get(), origin.x,
+                  middle - separator_->height() / 2 + 1);
+    }
+    // The line's light edge, a little brighter than the tile's.
+    DrawLine(dc, left, middle + 1, right, middle + 1, look_.colors.rule);
 }
 
 void OwnerDrawnMenu::DrawHighlight(HDC dc, const MenuItemPlaces& places) const {

@@ -305,10 +305,13 @@ TEST_F(OwnerDrawnMenus, DrawsTheCheckedIconOrTheCheckMarkTheIconTheHotItemAndThe
     EXPECT_NEAR(static_cast<int>(bottomColour >> 16), 50, 6);
     EXPECT_NEAR(static_cast<int>(bottomColour & 0xFF), 107, 6);
 
-    // The separator: the rule beside the icon column.
+    // The separator: an engraved line beside the icon column, its light edge the rule colour.
     const DrawnItem separator = Draw(*menu, top, 3, 0, checked.width);
-    EXPECT_EQ(separator.At(40, 1), 0x5F5F5Fu);
-    EXPECT_EQ(separator.At(1, 1), kTile);
+    EXPECT_EQ(separator.height, 5);
+    EXPECT_EQ(separator.At(40, 3), 0x5F5F5Fu);
+    EXPECT_NE(separator.At(40, 2), kTile);  // the bitmap's dark line
+    EXPECT_EQ(separator.At(40, 0), kTile);
+    EXPECT_EQ(separator.At(1, 3), kTile);
 }
 
 TEST_F(OwnerDrawnMenus, ASubmenuItemKeepsTheSystemFromDrawingItsOwnArrowOverIt) {
