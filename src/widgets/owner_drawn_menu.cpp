@@ -6,6 +6,7 @@
 #include "support/gdi_handles.h"
 #include "support/wide_text.h"
 #include "toolkit/skin_drawing.h"
+#include "widgets/gradient_fill.h"
 
 namespace tockly {
 namespace {
@@ -84,28 +85,6 @@ TextSize MeasureText(HDC dc, std::u16string_view text) {
                                 static_cast<int>(text.size()), &size);
     }
     return {size.cx, size.cy};
-}
-
-COLOR16 Channel(BYTE level) noexcept {
-    return static_cast<COLOR16>(level << 8);
-}
-
-void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, ULONG mode) {
-    TRIVERTEX vertices[2]{};
-    vertices[0] = {area.left,
-                   area.top,
-                   Channel(GetRValue(from)),
-                   Channel(GetGValue(from)),
-                   Channel(GetBValue(from)),
-                   0};
-    vertices[1] = {area.right,
-                   area.bottom,
-                   Channel(GetRValue(to)),
-                   Channel(GetGValue(to)),
-                   Channel(GetBValue(to)),
-                   0};
-    GRADIENT_RECT rect{0, 1};
-    ::GdiGradientFill(dc, vertices, 2, &rect, 1, mode);
 }
 
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF color) {
@@ -389,8 +368,8 @@ void OwnerDrawnMenu::DrawBackground(HDC dc, const RECT& area, POINT origin) cons
         return;
     }
     if (look_.backgroundGradient) {
-        FillGradient(dc, area, look_.backgroundGradient->first, look_.backgroundGradient->second,
-                     GRADIENT_FILL_RECT_H);
+        FillTwoColorGradient(dc, area, look_.backgroundGradient->first,
+                             look_.backgroundGradient->second, GRADIENT_FILL_RECT_H);
         return;
     }
     FillSolid(dc, area, look_.backgroundColor);
@@ -413,8 +392,8 @@ void OwnerDrawnMenu::DrawSeparator(HDC dc, const Item& item, int width, int heig
 
 void OwnerDrawnMenu::DrawHighlight(HDC dc, const MenuItemPlaces& places) const {
     if (look_.selectionGradient) {
-        FillGradient(dc, ToRect(places.highlight), look_.colors.selectionTop,
-                     look_.colors.selectionBottom, GRADIENT_FILL_RECT_V);
+        FillTwoColorGradient(dc, ToRect(places.highlight), look_.colors.selectionTop,
+                             look_.colors.selectionBottom, GRADIENT_FILL_RECT_V);
         return;
     }
     SelectedObject pen(dc, ::GetStockObject(NULL_PEN));
@@ -514,44 +493,42 @@ void OwnerDrawnMenu::SetMenuMetrics(const MenuMetrics& metrics) {
     MeasureAll();
 }
 
-bool OwnerDrawnMenu::SetSubmenuMetrics(const MenuPlace& opener, const MenuMetrics& metrics) {
+template <typename Change>
+bool OwnerDrawnMenu::ChangeSubmenu(const MenuPlace& opener, Change change) {
     Submenu* submenu = SubmenuOpenedBy(opener);
     if (submenu == nullptr) {
         return false;
     }
-    submenu->metrics = metrics;
+    change(*submenu);
     MeasureAll();
     return true;
+}
+
+template <typename Change>
+bool OwnerDrawnMenu::ChangeItem(const MenuPlace& place, Change change) {
+    Item* item = FindPlace(place);
+    if (item == nullptr) {
+        return false;
+    }
+    change(*item);
+    MeasureAll();
+    return true;
+}
+
+bool OwnerDrawnMenu::SetSubmenuMetrics(const MenuPlace& opener, const MenuMetrics& metrics) {
+    return ChangeSubmenu(opener, [&metrics](Submenu& submenu) { submenu.metrics = metrics; });
 }
 
 bool OwnerDrawnMenu::SetItemMetrics(const MenuPlace& place, const MenuMetrics& metrics) {
-    Item* item = FindPlace(place);
-    if (item == nullptr) {
-        return false;
-    }
-    item->metrics = metrics;
-    MeasureAll();
-    return true;
+    return ChangeItem(place, [&metrics](Item& item) { item.metrics = metrics; });
 }
 
 bool OwnerDrawnMenu::SetItemFont(const MenuPlace& place, const FontSpec& font) {
-    Item* item = FindPlace(place);
-    if (item == nullptr) {
-        return false;
-    }
-    item->font = AcquireFont(font);
-    MeasureAll();
-    return true;
+    return ChangeItem(place, [&font](Item& item) { item.font = AcquireFont(font); });
 }
 
 bool OwnerDrawnMenu::SetSubmenuFont(const MenuPlace& opener, const FontSpec& font) {
-    Submenu* submenu = SubmenuOpenedBy(opener);
-    if (submenu == nullptr) {
-        return false;
-    }
-    submenu->font = AcquireFont(font);
-    MeasureAll();
-    return true;
+    return ChangeSubmenu(opener, [&font](Submenu& submenu) { submenu.font = AcquireFont(font); });
 }
 
 std::optional<MenuItemSize> OwnerDrawnMenu::MeasuredSize(const MenuPlace& place) const {

@@ -144,6 +144,11 @@ private:
     Item* FindPlace(const MenuPlace& place);
     const Item* FindPlace(const MenuPlace& place) const;
     Submenu* SubmenuOpenedBy(const MenuPlace& opener);
+    // Changes what `place` (or `opener`'s submenu) names and measures again; false when nothing.
+    template <typename Change>
+    bool ChangeItem(const MenuPlace& place, Change change);
+    template <typename Change>
+    bool ChangeSubmenu(const MenuPlace& opener, Change change);
     void DrawItem(HDC dc, const Item& item, int width, int height, POINT origin, UINT state) const;
     void DrawBackground(HDC dc, const RECT& area, POINT origin) const;
     void DrawSeparator(HDC dc, const Item& item, int width, int height, POINT origin) const;

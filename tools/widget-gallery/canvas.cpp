@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
+#include "widgets/gradient_fill.h"
+
 namespace tockly::gallery {
 namespace {
-
-COLOR16 Channel(BYTE level) noexcept {
-    return static_cast<COLOR16>(level << 8);
-}
 
 std::uint32_t Blend(std::uint32_t below, std::uint32_t above, std::uint8_t alpha) noexcept {
     std::uint32_t result = 0;
@@ -76,21 +74,7 @@ void Canvas::Fill(const RECT& area, COLORREF color) {
 }
 
 void Canvas::VerticalGradient(const RECT& area, COLORREF top, COLORREF bottom) {
-    TRIVERTEX vertices[2]{};
-    vertices[0] = {area.left,
-                   area.top,
-                   Channel(GetRValue(top)),
-                   Channel(GetGValue(top)),
-                   Channel(GetBValue(top)),
-                   0};
-    vertices[1] = {area.right,
-                   area.bottom,
-                   Channel(GetRValue(bottom)),
-                   Channel(GetGValue(bottom)),
-                   Channel(GetBValue(bottom)),
-                   0};
-    GRADIENT_RECT rect{0, 1};
-    ::GdiGradientFill(dc(), vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+    FillTwoColorGradient(dc(), area, top, bottom, GRADIENT_FILL_RECT_V);
 }
 
 int Canvas::Text(int x, int y, std::wstring_view text, const FontSpec& font, COLORREF color) {
