@@ -18,7 +18,7 @@ namespace tockly::testing {
 struct CensusCounts {
     long objects = 0;         // bitmaps, brushes, fonts and memory DCs alive
     long windowDcs = 0;       // GetDC without ReleaseDC
-    long menus = 0;           // LoadMenuW without DestroyMenu
+    long menus = 0;           // LoadMenuW or CreatePopupMenu without DestroyMenu
     long strayDeletes = 0;    // deletes of handles never seen made, or seen twice
     long windows = 0;         // windows of this thread, children included
     long processObjects = 0;  // the process's GDI objects as the platform keeps them
@@ -97,6 +97,7 @@ private:
     inline static decltype(&::GetDC) getDc_ = nullptr;
     inline static decltype(&::ReleaseDC) releaseDc_ = nullptr;
     inline static decltype(&::LoadMenuW) loadMenu_ = nullptr;
+    inline static decltype(&::CreatePopupMenu) createPopupMenu_ = nullptr;
     inline static decltype(&::DestroyMenu) destroyMenu_ = nullptr;
 
     static int WINAPI ReleaseDcHook(HWND window, HDC dc) {
@@ -141,6 +142,7 @@ private:
         Count<getDc_, kMakes, windowDcs_>("user32.dll", "GetDC");
         Patch("user32.dll", "ReleaseDC", &ReleaseDcHook, releaseDc_);
         Count<loadMenu_, kMakes, menus_>("user32.dll", "LoadMenuW");
+        Count<createPopupMenu_, kMakes, menus_>("user32.dll", "CreatePopupMenu");
         Count<destroyMenu_, kDeletes, menus_>("user32.dll", "DestroyMenu");
         return true;
     }
