@@ -5,6 +5,7 @@
 #include "platform/outside_world.h"
 #include "platform/win32_autostart_registry.h"
 #include "platform/win32_clock.h"
+#include "platform/win32_mail.h"
 #include "platform/win32_program_environment.h"
 #include "shell/error_guard.h"
 #include "shell/startup.h"
@@ -15,6 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         tockly::Win32AutostartRegistry autostart;
         tockly::Win32Clock clock;
         tockly::OutsideWorld world{program, autostart, clock};
-        return tockly::RunTockly(instance, world);
+        tockly::Win32MailComposer mail;
+        return tockly::RunTockly(instance, world, mail);
     });
 }

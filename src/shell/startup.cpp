@@ -12,6 +12,7 @@
 #include "shell/message_loop.h"
 #include "support/unique_handle.h"
 #include "toolkit/skin_cache.h"
+#include "ui/main_window.h"
 
 namespace tockly {
 namespace {
@@ -52,7 +53,7 @@ UniqueWindow CreateInstanceMarker(HINSTANCE instance) {
 
 }  // namespace
 
-int RunTockly(HINSTANCE instance, OutsideWorld& world) {
+int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail) {
     [[maybe_unused]] const bool silentStart = HasSilentFlag();
     RefuseSystemsBeforeVista();
     if (::FindWindowW(nullptr, kInstanceMarkerName) != nullptr) {
@@ -71,6 +72,17 @@ int RunTockly(HINSTANCE instance, OutsideWorld& world) {
     languages.SetSettings(settings.get());
     languages.Load();
 
+    // The settings outlive the main window, whose going still saves through them.
+    bfMainWindow mainWindow({mail});
+    mainWindow.SetSettings(settings.get());
+    mainWindow.Set24HourClock(UserUses24HourClock());
+    // The task lists load the task store here and set the main window's store saver.
+    mainWindow.SetLanguageTable(&languages);
+    mainWindow.RetranslateAll();
+    mainWindow.PlaceWindow();
+
+    // The tray's Exit closes the main window, whose going posts the quit message. The main
+    // window's destructor then saves the task store before anything of it is destroyed.
     return RunMessageLoop();
 }
 

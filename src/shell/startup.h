@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/mail.h"
 #include "platform/outside_world.h"
 
 namespace tockly {
@@ -11,6 +12,6 @@ inline constexpr wchar_t kInstanceMarkerName[] = L"_oneInstanceWindow_Tockly_1.0
 
 // Start-up, the message loop and the tear-down of one run of the program. Returns the exit code;
 // errors that must end the program are thrown (the caller shows them).
-int RunTockly(HINSTANCE instance, OutsideWorld& world);
+int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail);
 
 }  // namespace tockly

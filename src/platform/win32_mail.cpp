@@ -1,0 +1,63 @@
+#include "platform/win32_mail.h"
+
+#include <windows.h>
+
+#include <mapi.h>
+
+#include <string>
+#include <vector>
+
+#include "support/unique_handle.h"
+
+namespace tockly {
+namespace {
+
+struct LibraryTraits {
+    using Handle = HMODULE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle library) noexcept { ::FreeLibrary(library); }
+};
+using Library = UniqueHandle<LibraryTraits>;
+
+// Simple MAPI takes at most this many characters of an address.
+constexpr std::size_t kMaxAddressLength = 259;
+
+Library LoadSystemMapi() {
+    std::vector<wchar_t> folder(MAX_PATH);
+    const UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    if (length == 0 || length >= folder.size()) {
+        return Library();
+    }
+    const std::wstring path = std::wstring(folder.data(), length) + L"\\mapi32.dll";
+    return Library(::LoadLibraryW(path.c_str()));
+}
+
+}  // namespace
+
+bool Win32MailComposer::Compose(const MailDraft& draft) {
+    const Library mapi = LoadSystemMapi();
+    if (!mapi) {
+        return false;
+    }
+    const auto send = reinterpret_cast<LPMAPISENDMAIL>(
+        reinterpret_cast<void*>(::GetProcAddress(mapi.get(), "MAPISendMail")));
+    if (send == nullptr) {
+        return false;
+    }
+    std::string address = draft.address.substr(0, kMaxAddressLength);
+    std::string subject = draft.subject;
+    std::string empty;
+    MapiRecipDesc recipient{};
+    recipient.ulRecipClass = MAPI_TO;
+    recipient.lpszName = empty.data();
+    recipient.lpszAddress = address.data();
+    MapiMessage message{};
+    message.lpszSubject = subject.data();
+    message.lpszNoteText = empty.data();
+    message.nRecipCount = 1;
+    message.lpRecips = &recipient;
+    // Modal to nobody: the user's mail program opens its own compose window.
+    return send(0, 0, &message, MAPI_LOGON_UI | MAPI_DIALOG, 0) == SUCCESS_SUCCESS;
+}
+
+}  // namespace tockly

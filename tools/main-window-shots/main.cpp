@@ -1,0 +1,247 @@
+// main-window-shots OUTPUT_FOLDER PROGRAM_FOLDER: shows the main window on every page and the tray
+// menu with each submenu open, and saves them as OUTPUT_FOLDER\main-window-<name>.bmp. The skin
+// files and language files are taken from PROGRAM_FOLDER (the folder of Tockly.exe).
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bitmap_file.h"
+#include "canvas.h"
+#include "platform/win32_autostart_registry.h"
+#include "platform/win32_clock.h"
+#include "shell/app_settings.h"
+#include "shell/error_guard.h"
+#include "shell/language_table.h"
+#include "support/wide_text.h"
+#include "toolkit/skin_cache.h"
+#include "ui/main_window.h"
+
+namespace tockly::gallery {
+
+void PumpMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+}  // namespace tockly::gallery
+
+namespace {
+
+using tockly::gallery::Canvas;
+using tockly::gallery::PumpMessages;
+
+// The program's folder as the tool's program path: its language files and skins are read there.
+class ProgramAt final : public tockly::ProgramEnvironment {
+public:
+    explicit ProgramAt(std::u16string folder) : folder_(std::move(folder)) {}
+    std::optional<std::u16string> ModulePath() override { return folder_ + u"\\Tockly.exe"; }
+    std::optional<std::u16string> LocalAppDataFolder() override { return std::nullopt; }
+
+private:
+    std::u16string folder_;
+};
+
+class NoMail final : public tockly::MailComposer {
+public:
+    bool Compose(const tockly::MailDraft&) override { return false; }
+};
+
+void Settle() {
+    for (int i = 0; i < 12; ++i) {
+        PumpMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    }
+}
+
+bool Save(const std::wstring& folder, const wchar_t* name, const Canvas& picture) {
+    const std::wstring path = folder + L"\\main-window-" + name + L".bmp";
+    if (picture.Blank() ||
+        !tockly::gallery::WriteBmp(path, picture.width(), picture.height(), picture.pixels())) {
+        std::fprintf(stderr, "cannot save %ls\n", path.c_str());
+        return false;
+    }
+    std::printf("%ls: %d x %d\n", name, picture.width(), picture.height());
+    return true;
+}
+
+void Press(tockly::bfMainWindow& window, int button) {
+    ::SendMessageW(window.window(), WM_COMMAND, MAKEWPARAM(button, 0), 0);
+    Settle();
+}
+
+// The visible popup menus of this thread, submenus last.
+std::vector<HWND> OpenMenus() {
+    std::vector<HWND> menus;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[16] = {};
+            ::GetClassNameW(window, name, 16);
+            if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&menus));
+    std::reverse(menus.begin(), menus.end());
+    return menus;
+}
+
+// What the tray menu shows while it is open: the keys are pressed at the first tick of a thread
+// timer (timers run inside the menu's own loop), the menus captured at a later one.
+struct MenuShot {
+    std::vector<WORD> keys;
+    std::optional<Canvas> picture;
+    int ticks = 0;
+};
+MenuShot* currentShot = nullptr;
+
+Canvas CaptureMenus() {
+    const std::vector<HWND> menus = OpenMenus();
+    RECT scene{};
+    for (const HWND menu : menus) {
+        RECT rect{};
+        ::GetWindowRect(menu, &rect);
+        ::UnionRect(&scene, &scene, &rect);
+    }
+    Canvas picture(scene.right - scene.left + 16, scene.bottom - scene.top + 16);
+    for (const HWND menu : menus) {
+        RECT rect{};
+        ::GetWindowRect(menu, &rect);
+        picture.Paste(Canvas::Capture(menu, true), rect.left - scene.left + 8,
+                      rect.top - scene.top + 8);
+    }
+    return picture;
+}
+
+void CALLBACK MenuTick(HWND, UINT, UINT_PTR, DWORD) {
+    MenuShot& shot = *currentShot;
+    ++shot.ticks;
+    if (shot.ticks == 2) {
+        std::vector<INPUT> inputs;
+        for (const WORD key : shot.keys) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            inputs.push_back(input);
+            input.ki.dwFlags = KEYEVENTF_KEYUP;
+            inputs.push_back(input);
+        }
+        if (!inputs.empty()) {
+            ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        }
+    } else if (shot.ticks == 6) {
+        shot.picture.emplace(CaptureMenus());
+    } else if (shot.ticks > 6) {
+        ::EndMenu();
+    }
+}
+
+Canvas TrayMenuShot(tockly::bfMainWindow& window, std::vector<WORD> keys) {
+    MenuShot shot{std::move(keys), std::nullopt, 0};
+    currentShot = &shot;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 60, &MenuTick);
+    window.tray().OpenMenu(900, 420);
+    ::KillTimer(nullptr, timer);
+    currentShot = nullptr;
+    Settle();
+    return shot.picture ? std::move(*shot.picture) : Canvas(1, 1);
+}
+
+std::vector<WORD> Downs(int count, bool intoSubmenu) {
+    std::vector<WORD> keys(static_cast<std::size_t>(count), VK_DOWN);
+    if (intoSubmenu) {
+        keys.push_back(VK_RIGHT);
+    }
+    return keys;
+}
+
+int Run(const std::wstring& folder, const std::wstring& programFolder) {
+    using namespace tockly;
+    SetSkinFileFolder(programFolder);
+    ProgramAt program(FromWide(programFolder));
+    Win32AutostartRegistry autostart;
+    Win32Clock clock;
+    OutsideWorld world{program, autostart, clock};
+    AppSettings settings(world);
+    settings.SetDefaults();
+    LanguageTable languages(program);
+    languages.SetSettings(&settings);
+    languages.Load();
+
+    NoMail mail;
+    bfMainWindow window({mail});
+    window.SetSettings(&settings);
+    window.SetLanguageTable(&languages);
+    window.RetranslateAll();
+    ::SetWindowPos(window.window(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    window.ShowInFront();
+    Settle();
+
+    bool saved = Save(folder, L"home", Canvas::Capture(window.window()));
+    struct Shown {
+        const wchar_t* name;
+        std::vector<int> buttons;
+    };
+    const Shown pages[] = {
+        {L"settings", {menu_button::kSettings}},
+        {L"information", {menu_button::kInformations}},
+        {L"sticky-notes", {menu_button::kStickyNotes}},
+        {L"stopwatch", {menu_button::kStopwatch}},
+        {L"applications", {menu_button::kTasks, menu_button::kApplications}},
+        {L"print-screens", {menu_button::kPrintScreens}},
+        {L"internet", {menu_button::kInternet}},
+        {L"power", {menu_button::kPower}},
+        {L"timer", {menu_button::kBack, menu_button::kCounting, menu_button::kTimer}},
+        {L"counter", {menu_button::kCounter}},
+    };
+    for (const Shown& shown : pages) {
+        for (const int button : shown.buttons) {
+            Press(window, button);
+        }
+        saved = Save(folder, shown.name, Canvas::Capture(window.window())) && saved;
+    }
+    Press(window, menu_button::kBack);
+
+    // The German texts, on the home page and the settings page.
+    ::SendMessageW(window.window(), WM_COMMAND, MAKEWPARAM(kCommandHome, 0), 0);
+    if (languages.Select(u"Deutsch")) {
+        languages.LoadSelected();
+        window.RetranslateAll();
+        Settle();
+        saved = Save(folder, L"home-deutsch", Canvas::Capture(window.window())) && saved;
+        Press(window, menu_button::kSettings);
+        saved = Save(folder, L"settings-deutsch", Canvas::Capture(window.window())) && saved;
+        languages.Select(u"English");
+        languages.LoadSelected();
+        window.RetranslateAll();
+    }
+
+    saved = Save(folder, L"tray-menu", TrayMenuShot(window, Downs(1, false))) && saved;
+    saved = Save(folder, L"tray-menu-quick-tasks", TrayMenuShot(window, Downs(6, true))) && saved;
+    saved = Save(folder, L"tray-menu-tasks", TrayMenuShot(window, Downs(7, true))) && saved;
+    saved = Save(folder, L"tray-menu-counting", TrayMenuShot(window, Downs(9, true))) && saved;
+    return saved ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: main-window-shots OUTPUT_FOLDER PROGRAM_FOLDER\n");
+        return 2;
+    }
+    const std::wstring folder = argv[1];
+    const std::wstring program = argv[2];
+    return tockly::RunGuarded([&] { return Run(folder, program); });
+}
