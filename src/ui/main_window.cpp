@@ -419,7 +419,9 @@ void bfMainWindow::OnEndSession(WPARAM ending) {
 }
 
 void bfMainWindow::CheckFocusLeft() {
-    if (!shown() || navigation_.keepOnTop() || ::GetFocus() != nullptr) {
+    // The tray menu takes the focus from the window, but it is the program's own: hiding the
+    // window under it would close it.
+    if (!shown() || navigation_.keepOnTop() || tray_->menuOpen() || ::GetFocus() != nullptr) {
         return;
     }
     // Focus in nowhere of this thread while one of its windows is in front (a menu closing,

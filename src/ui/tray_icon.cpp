@@ -51,7 +51,9 @@ void TrayIcon::OpenMenu(int screenX, int screenY) {
         return;
     }
     ::SetForegroundWindow(owner_);
+    menuOpen_ = true;
     menu_->Show(owner_, screenX, screenY, TPM_RIGHTBUTTON);
+    menuOpen_ = false;
     ::PostMessageW(owner_, WM_NULL, 0, 0);
 }
 

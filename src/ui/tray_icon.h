@@ -50,6 +50,8 @@ public:
     bool Draw(const DRAWITEMSTRUCT& draw) const;
 
     OwnerDrawnMenu* menu() const noexcept { return menu_.get(); }
+    // True while the menu is open (the program's own popup, not another program's front).
+    bool menuOpen() const noexcept { return menuOpen_; }
 
 private:
     NOTIFYICONDATAW Data(UINT flags) const;
@@ -58,6 +60,7 @@ private:
     NotifyCall notify_;
     UniqueIcon icon_;
     std::unique_ptr<OwnerDrawnMenu> menu_;
+    bool menuOpen_ = false;
 };
 
 }  // namespace tockly

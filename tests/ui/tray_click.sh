@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# tray_click.sh RESULT_FILE left|right|find|click X Y: run by the tray tests from inside Wine.
+# Finds the tray icon that Wine docked in the notification-area host (an X window of Wine's
+# explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
+# with the left or right button; "click X Y" clicks the left button at a point of the screen. An
+# icon that does not dock within ten seconds gives "none".
+set -uo pipefail
+result=$1
+action=$2
+if [ "$action" = click ]; then
+    xdotool mousemove "$3" "$4" click 1
+    echo "clicked" >"$result"
+    exit 0
+fi
+for _ in $(seq 100); do
+    for window in $(xdotool search --classname 'explorer.exe' 2>/dev/null); do
+        xprop -id "$window" _XEMBED_INFO 2>/dev/null | grep -q '=' || continue
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        case $action in
+        left) xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 ;;
+        right) xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3 ;;
+        esac
+        echo "$X $Y $WIDTH $HEIGHT" >"$result.part" && mv "$result.part" "$result"
+        exit 0
+    done
+    sleep 0.1
+done
+echo none >"$result"
