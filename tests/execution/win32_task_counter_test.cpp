@@ -618,7 +618,7 @@ std::vector<std::unique_ptr<bfTaskCounter>> MakeHundred(HWND owner, SystemAction
 }
 
 TEST_F(TaskCounter, AHundredCountersGiveBackEveryGdiAndUserObject) {
-    RacingClock racing(800);  // a second's work every 200 ms
+    RacingClock racing(800);                             // a second's work every 200 ms
     MakeHundred(owner.window(), fakes.actions, racing);  // what the platform keeps once made
     testing::HandleQueuedMessages();
     const testing::CensusCounts before = testing::GdiCensus::Now();
