@@ -341,15 +341,8 @@ bool bfTaskCounter::HandleCommand(const CommandInput& command) {
         return id >= kFirstDetailId && id < kFirstDetailId + 2 * kDetailLineCount;
     }
     if (id >= menu_id::kRepeatFirst && id <= menu_id::kRepeatLast) {
-        bool changed = false;
-        {
-            CriticalSectionLock hold(widgetLock());
-            changed = model_.ChooseRepeatEvery(id);
-        }
-        if (changed) {
+        if (ChangeRecord([id](TaskCounterModel& model) { return model.ChooseRepeatEvery(id); })) {
             CheckChoice(menu_id::kRepeatFirst, menu_id::kRepeatLast, id - menu_id::kRepeatFirst);
-        }
-        if (changed) {
             SendWidgetChanged();
         }
         return true;
@@ -359,16 +352,9 @@ bool bfTaskCounter::HandleCommand(const CommandInput& command) {
         return true;
     }
     if (id >= menu_id::kFormatPng && id <= menu_id::kFormatBmp) {
-        bool changed = false;
-        {
-            CriticalSectionLock hold(widgetLock());
-            changed = model_.ChooseFileFormat(id);
-        }
-        if (changed) {
+        if (ChangeRecord([id](TaskCounterModel& model) { return model.ChooseFileFormat(id); })) {
             CheckChoice(menu_id::kFormatPng, menu_id::kFormatBmp, id - menu_id::kFormatPng);
             RefreshDetails();
-        }
-        if (changed) {
             SendWidgetChanged();
         }
         return true;
@@ -378,25 +364,25 @@ bool bfTaskCounter::HandleCommand(const CommandInput& command) {
         return true;
     }
     if (id == menu_id::kForce) {
-        bool changed = false;
         bool force = false;
-        {
-            CriticalSectionLock hold(widgetLock());
-            changed = model_.ToggleForce();
-            if (const auto* task = std::get_if<PowerTask>(&model_.record())) {
-                force = task->force;
-            }
-        }
-        if (changed && menu() != nullptr) {
+        const auto toggle = [&force](TaskCounterModel& model) {
+            const auto* task = std::get_if<PowerTask>(&model.record());
+            force = task != nullptr && !task->force;
+            return model.ToggleForce();
+        };
+        if (ChangeRecord(toggle) && menu() != nullptr) {
             menu()->SetChecked(menu_id::kForce, force);
             RefreshDetails();
-        }
-        if (changed) {
             SendWidgetChanged();
         }
         return true;
     }
     return false;
+}
+
+bool bfTaskCounter::ChangeRecord(const std::function<bool(TaskCounterModel&)>& change) {
+    CriticalSectionLock hold(widgetLock());
+    return change(model_);
 }
 
 void bfTaskCounter::Rearm(int menuId) {

@@ -22,6 +22,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "execution/task_counter_model.h"
@@ -91,6 +92,8 @@ private:
     void FitSize();
     void RefreshDetails();
     void CheckChoice(int first, int last, std::int32_t index);
+    // Under the lock; true when the record changed.
+    bool ChangeRecord(const std::function<bool(TaskCounterModel&)>& change);
     void Rearm(int menuId);
     void Connect(bool connect);
     int stripY() const;

@@ -373,39 +373,19 @@ bool DetailLineShown(SystemTaskType type, int line, bool collapsed) {
 }
 
 Duration RepeatPeriodOfItem(int menuId) {
-    switch (menuId) {
-        case TOCKLY_MENU_REPEAT_15_MINUTES:
-            return {0, 0, 15, 0};
-        case TOCKLY_MENU_REPEAT_5_MINUTES:
-            return {0, 0, 5, 0};
-        case TOCKLY_MENU_REPEAT_1_MINUTE:
-            return {0, 0, 1, 0};
-        case TOCKLY_MENU_REPEAT_30_SECONDS:
-            return {0, 0, 0, 30};
-        case TOCKLY_MENU_REPEAT_15_SECONDS:
-            return {0, 0, 0, 15};
-        case TOCKLY_MENU_REPEAT_5_SECONDS:
-            return {0, 0, 0, 5};
-        default:
-            return {};
-    }
+    constexpr Duration kPeriods[] = {{0, 0, 15, 0}, {0, 0, 5, 0},  {0, 0, 1, 0},
+                                     {0, 0, 0, 30}, {0, 0, 0, 15}, {0, 0, 0, 5}};
+    return InRange(menuId, menu_id::kRepeatFirst, menu_id::kRepeatLast)
+               ? kPeriods[menuId - menu_id::kRepeatFirst]
+               : Duration{};
 }
 
 Duration ExecuteForOfItem(int menuId) {
-    switch (menuId) {
-        case TOCKLY_MENU_EXECUTE_1_HOUR:
-            return {0, 1, 0, 0};
-        case TOCKLY_MENU_EXECUTE_30_MINUTES:
-            return {0, 0, 30, 0};
-        case TOCKLY_MENU_EXECUTE_15_MINUTES:
-            return {0, 0, 15, 0};
-        case TOCKLY_MENU_EXECUTE_5_MINUTES:
-            return {0, 0, 5, 0};
-        case TOCKLY_MENU_EXECUTE_1_MINUTE:
-            return {0, 0, 1, 0};
-        default:
-            return {};
-    }
+    constexpr Duration kSpans[] = {
+        {0, 1, 0, 0}, {0, 0, 30, 0}, {0, 0, 15, 0}, {0, 0, 5, 0}, {0, 0, 1, 0}};
+    return InRange(menuId, menu_id::kExecuteForFirst, menu_id::kExecuteForLast)
+               ? kSpans[menuId - menu_id::kExecuteForFirst]
+               : Duration{};
 }
 
 TaskCounterModel::TaskCounterModel(SystemTaskType type)

@@ -29,6 +29,7 @@
 #include "platform/win32_screen_capture.h"
 #include "shell/error_guard.h"
 #include "support/fake_system_actions.h"
+#include "support/win32_figures.h"
 #include "toolkit/gdi_census.h"
 #include "toolkit/skin_cache.h"
 
@@ -37,31 +38,8 @@ namespace {
 
 using Counters = std::vector<std::unique_ptr<bfTaskCounter>>;
 
-// Dispatches this thread's messages for `milliseconds`, as the program's loop would.
-void RunLoopFor(DWORD milliseconds) {
-    const ULONGLONG end = ::GetTickCount64() + milliseconds;
-    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
-}
-
-double Seconds(const FILETIME& time) {
-    ULARGE_INTEGER value{};
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    return static_cast<double>(value.QuadPart) / 1e7;
-}
-
-double ProcessCpuSeconds() {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-    return Seconds(kernel) + Seconds(user);
-}
+using testing::ProcessCpuSeconds;
+using testing::RunLoopFor;
 
 double Milliseconds(LONGLONG ticks) {
     LARGE_INTEGER frequency{};

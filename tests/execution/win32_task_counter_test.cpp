@@ -22,6 +22,7 @@
 #include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notices.h"
 
 namespace tockly {
 namespace {
@@ -66,16 +67,8 @@ private:
     mutable std::atomic<int> seconds_{0};
 };
 
-struct Notice {
-    WORD code = 0;
-    WORD widget = 0;
-    LPARAM value = 0;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << "{" << notice.code << ", widget " << notice.widget << ", " << notice.value << "}";
-}
+using testing::Notice;
+using testing::Notices;
 
 const Notice kChanged{kWidgetChangedCode, kWidgetId, kSettingsChanged};
 Notice Event(int code) {
@@ -86,14 +79,6 @@ const Notice kEnded = Event(task_counter_event::kEnded);
 const Notice kRemoveRequest = Event(task_counter_event::kRemoveRequest);
 const Notice kRearmed = Event(task_counter_event::kRearmed);
 const Notice kTitleEdited = Event(task_counter_event::kTitleEdited);
-
-std::vector<Notice> Notices(const TestParent& owner) {
-    std::vector<Notice> notices;
-    for (const testing::CommandRecord& record : owner.commands) {
-        notices.push_back({record.id, record.code, record.lParam});
-    }
-    return notices;
-}
 
 void Choose(const bfTaskCounter& widget, int id) {
     ::SendMessageW(widget.window(), WM_COMMAND, MAKEWPARAM(id, 0), 0);

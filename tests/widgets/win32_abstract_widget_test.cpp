@@ -20,6 +20,7 @@
 #include "toolkit/gdi_census.h"
 #include "toolkit/test_parent.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notices.h"
 #include "widgets/plain_widget.h"
 #include "widgets/widget_test_support.h"
 
@@ -34,29 +35,12 @@ using testing::TestParent;
 constexpr WORD kWidgetId = 42;
 constexpr WORD kCounterFamily = static_cast<WORD>(WidgetFamily::Counter);
 
-// One WM_COMMAND the owner got.
-struct Notice {
-    WORD code = 0;
-    WORD widget = 0;
-    LPARAM value = 0;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << "{" << notice.code << ", widget " << notice.widget << ", " << notice.value << "}";
-}
+using testing::Notice;
+using testing::Notices;
 
 const Notice kChanged{kWidgetChangedCode, kWidgetId, kSettingsChanged};
 Notice Event(int code) {
     return {kCounterFamily, kWidgetId, code};
-}
-
-std::vector<Notice> Notices(const TestParent& owner) {
-    std::vector<Notice> notices;
-    for (const testing::CommandRecord& record : owner.commands) {
-        notices.push_back({record.id, record.code, record.lParam});
-    }
-    return notices;
 }
 
 BYTE LayeredAlpha(HWND window) {

@@ -9,6 +9,7 @@
 
 #include "execution/task_counter.h"
 #include "gallery_pages.h"
+#include "menu_scene.h"
 #include "support/fake_system_actions.h"
 #include "widgets/menu_ids.h"
 
@@ -138,83 +139,11 @@ struct MenuShot {
     int downsInSubmenu;
 };
 
-void Press(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// The counter and the menu windows open over it, submenus last.
-Canvas Scene(HWND widget) {
-    std::vector<HWND> windows{widget};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            wchar_t name[8] = {};
-            ::GetClassNameW(window, name, 8);
-            if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
-                auto& found = *reinterpret_cast<std::vector<HWND>*>(list);
-                found.insert(found.begin() + 1, window);  // the system lists the newest first
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    RECT all{};
-    ::GetWindowRect(widget, &all);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        ::UnionRect(&all, &all, &rect);
-    }
-    Canvas picture(all.right - all.left, all.bottom - all.top);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        picture.Paste(Canvas::Capture(window, true), rect.left - all.left, rect.top - all.top);
-    }
-    return picture;
-}
-
-// Handles the widget's WM_ENTERIDLE while its menu is open: the keys first, then the picture.
+// A task counter whose message map the menu capture may use.
 class MenuCamera final : public bfTaskCounter {
 public:
+    using bfAbstractWindow::messages;
     using bfTaskCounter::bfTaskCounter;
-
-    std::optional<Canvas> Take(const std::vector<WORD>& keys) {
-        keys_ = keys;
-        messages().Set(WM_ENTERIDLE, this, &MenuCamera::OnIdle);
-        menu()->Show(window(), kMenuAt.x, kMenuAt.y);
-        PumpMessages();
-        return std::move(scene_);
-    }
-
-private:
-    LRESULT OnIdle(UINT, WPARAM reason, LPARAM) {
-        if (reason != MSGF_MENU) {
-            return 0;
-        }
-        ++idles_;
-        if (idles_ == 1) {
-            Press(keys_);
-        } else if (idles_ == 2) {
-            scene_.emplace(Scene(window()));
-            ::EndMenu();
-        } else if (idles_ > 200) {
-            ::EndMenu();
-        }
-        return 0;
-    }
-
-    std::vector<WORD> keys_;
-    std::optional<Canvas> scene_;
-    int idles_ = 0;
 };
 
 Canvas TakeMenu(const MenuShot& shot) {
@@ -229,12 +158,9 @@ Canvas TakeMenu(const MenuShot& shot) {
     widget.SetTransparency(shot.type == SystemTaskType::Application ? 20 : 0);
     ::SetForegroundWindow(widget.window());
     PumpMessages();
-    std::vector<WORD> keys(static_cast<std::size_t>(shot.downs), VK_DOWN);
-    if (shot.openSubmenu) {
-        keys.push_back(VK_RIGHT);
-        keys.insert(keys.end(), static_cast<std::size_t>(shot.downsInSubmenu), VK_DOWN);
-    }
-    std::optional<Canvas> scene = widget.Take(keys);
+    std::optional<Canvas> scene =
+        CaptureOpenMenu(widget.window(), widget.messages(), *widget.menu(), kMenuAt,
+                        MenuKeys(shot.downs, shot.openSubmenu, shot.downsInSubmenu));
     return scene ? std::move(*scene) : Canvas(1, 1);
 }
 
