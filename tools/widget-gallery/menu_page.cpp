@@ -16,8 +16,6 @@ using testing::PlainWidget;
 
 constexpr int kPageWidth = 1180;
 constexpr int kMargin = 24;
-constexpr int kGap = 28;
-constexpr int kCaptionHeight = 22;
 // Where the widget stands and its menu opens while they are captured.
 constexpr POINT kWidgetAt{40, 40};
 constexpr POINT kMenuAt{130, 80};
@@ -87,34 +85,13 @@ std::vector<Shot> Shots() {
 }  // namespace
 
 Canvas MenuPage() {
-    struct Placed {
-        Canvas picture;
-        const wchar_t* caption;
-        int x;
-        int y;
-    };
-    std::vector<Placed> placed;
-    int x = kMargin;
-    int y = 56;
-    int rowHeight = 0;
+    PictureRows rows(kMargin, kPageWidth - kMargin, 56);
     for (const Shot& shot : Shots()) {
-        Canvas picture = TakeShot(shot);
-        if (x + picture.width() > kPageWidth - kMargin && x > kMargin) {
-            x = kMargin;
-            y += rowHeight + kGap;
-            rowHeight = 0;
-        }
-        const int width = picture.width();
-        rowHeight = std::max(rowHeight, picture.height() + kCaptionHeight);
-        placed.push_back({std::move(picture), shot.caption, x, y});
-        x += width + kGap;
+        rows.Add(TakeShot(shot), shot.caption);
     }
-    Canvas page(kPageWidth, y + rowHeight + kMargin);
+    Canvas page(kPageWidth, rows.bottom() + kMargin);
     page.Text(kMargin, 14, L"Tockly widget gallery: the widget menus", kHeadingFont, kHeadingColor);
-    for (const Placed& shot : placed) {
-        page.Text(shot.x, shot.y, shot.caption, kCaptionFont, kCaptionColor);
-        page.Paste(shot.picture, shot.x, shot.y + kCaptionHeight);
-    }
+    rows.DrawOn(page);
     return page;
 }
 

@@ -114,4 +114,48 @@ inline std::optional<Canvas> CaptureOpenMenu(HWND widget, MessageMap& messages,
     return scene;
 }
 
+// Captioned pictures laid out left to right in rows across a page, a row wrapping where the next
+// picture would pass the right margin.
+class PictureRows {
+public:
+    static constexpr int kCaptionHeight = 22;
+    static constexpr int kGap = 28;
+
+    PictureRows(int left, int right, int top) : left_(left), right_(right), x_(left), y_(top) {}
+
+    void Add(Canvas picture, const wchar_t* caption) {
+        if (x_ + picture.width() > right_ && x_ > left_) {
+            x_ = left_;
+            y_ += rowHeight_ + kGap;
+            rowHeight_ = 0;
+        }
+        const int width = picture.width();
+        rowHeight_ = std::max(rowHeight_, picture.height() + kCaptionHeight);
+        placed_.push_back({std::move(picture), caption, x_, y_});
+        x_ += width + kGap;
+    }
+    // Below the last row.
+    int bottom() const noexcept { return y_ + rowHeight_; }
+    void DrawOn(Canvas& page) const {
+        for (const Placed& shot : placed_) {
+            page.Text(shot.x, shot.y, shot.caption, kCaptionFont, kCaptionColor);
+            page.Paste(shot.picture, shot.x, shot.y + kCaptionHeight);
+        }
+    }
+
+private:
+    struct Placed {
+        Canvas picture;
+        const wchar_t* caption;
+        int x;
+        int y;
+    };
+    int left_;
+    int right_;
+    int x_;
+    int y_;
+    int rowHeight_ = 0;
+    std::vector<Placed> placed_;
+};
+
 }  // namespace tockly::gallery

@@ -20,8 +20,6 @@ constexpr int kPageWidth = 1180;
 constexpr int kMargin = 24;
 constexpr int kColumnStep = 228;
 constexpr int kRowStep = 176;
-constexpr int kCaptionHeight = 20;
-constexpr int kGap = 28;
 constexpr POINT kScreenAt{60, 60};
 constexpr POINT kMenuAt{150, 90};
 
@@ -183,36 +181,18 @@ Canvas TaskCounterPage() {
     };
 
     // The menus first, to know the page's height.
-    struct Placed {
-        Canvas picture;
-        const wchar_t* caption;
-        int x;
-        int y;
-    };
-    std::vector<Placed> placed;
     const int menusTop = 56 + 4 * kRowStep + 40;
-    int x = kMargin;
-    int y = menusTop + 32;
-    int rowHeight = 0;
+    PictureRows rows(kMargin, kPageWidth - kMargin, menusTop + 32);
     for (const MenuShot& shot : shots) {
-        Canvas picture = TakeMenu(shot);
-        if (x + picture.width() > kPageWidth - kMargin && x > kMargin) {
-            x = kMargin;
-            y += rowHeight + kGap;
-            rowHeight = 0;
-        }
-        const int width = picture.width();
-        rowHeight = std::max(rowHeight, picture.height() + kCaptionHeight);
-        placed.push_back({std::move(picture), shot.caption, x, y});
-        x += width + kGap;
+        rows.Add(TakeMenu(shot), shot.caption);
     }
 
-    Canvas page(kPageWidth, y + rowHeight + kMargin);
+    Canvas page(kPageWidth, rows.bottom() + kMargin);
     page.Text(kMargin, 14, L"Tockly widget gallery: the task counter", kHeadingFont, kHeadingColor);
-    y = 56;
+    int y = 56;
     for (const SystemTaskType type : kTypes) {
         page.Text(kMargin, y, TypeName(type), kSectionFont, kHeadingColor);
-        x = kMargin;
+        int x = kMargin;
         for (const Variant& variant : variants) {
             const auto counter = ShowCounter(type, variant);
             page.Paste(Canvas::Capture(counter->widget->window()), x, y + 26);
@@ -224,10 +204,7 @@ Canvas TaskCounterPage() {
     }
     page.Text(kMargin, menusTop, L"Their menus, with the check marks of the task's choices",
               kSectionFont, kHeadingColor);
-    for (const Placed& shot : placed) {
-        page.Text(shot.x, shot.y, shot.caption, kCaptionFont, kCaptionColor);
-        page.Paste(shot.picture, shot.x, shot.y + kCaptionHeight);
-    }
+    rows.DrawOn(page);
     return page;
 }
 
