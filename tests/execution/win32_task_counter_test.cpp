@@ -21,6 +21,7 @@
 #include "toolkit/gdi_census.h"
 #include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
+#include "widgets/hang_guard.h"
 #include "widgets/menu_ids.h"
 #include "widgets/owner_notices.h"
 
@@ -558,13 +559,7 @@ DWORD WINAPI StopAThousandTimes(void* result) {
 TEST(TaskCounterWorker, StoppedAThousandTimesInTheMiddleOfEveryStepEvenInsideAnActionItNeverHangs) {
     SetSkinFileFolder(testing::BinaryFolder());
     StopRun run;
-    KernelHandle thread(::CreateThread(nullptr, 0, &StopAThousandTimes, &run, 0, nullptr));
-    ASSERT_TRUE(thread);
-    if (::WaitForSingleObject(thread.get(), 120'000) == WAIT_TIMEOUT) {
-        ADD_FAILURE() << "a stop hung after " << run.stops << " stops";
-        std::fflush(stdout);
-        ::TerminateProcess(::GetCurrentProcess(), 1);  // the hung thread cannot be ended alone
-    }
+    testing::RunEndingOnHang(&StopAThousandTimes, run);
     EXPECT_EQ(run.stops, 1000);
     EXPECT_EQ(run.inAction, 500);
 }

@@ -19,6 +19,7 @@
 #include "toolkit/dib_section.h"
 #include "toolkit/gdi_census.h"
 #include "toolkit/test_parent.h"
+#include "widgets/hang_guard.h"
 #include "widgets/menu_ids.h"
 #include "widgets/owner_notices.h"
 #include "widgets/plain_widget.h"
@@ -387,13 +388,7 @@ DWORD WINAPI StopAThousandTimes(void* result) {
 TEST(WidgetWorker, StoppedAThousandTimesInTheMiddleOfEveryStepItNeverHangs) {
     SetSkinFileFolder(testing::BinaryFolder());
     StopRun run;
-    KernelHandle thread(::CreateThread(nullptr, 0, &StopAThousandTimes, &run, 0, nullptr));
-    ASSERT_TRUE(thread);
-    if (::WaitForSingleObject(thread.get(), 120'000) == WAIT_TIMEOUT) {
-        ADD_FAILURE() << "a stop hung after " << run.stops << " stops";
-        std::fflush(stdout);
-        ::TerminateProcess(::GetCurrentProcess(), 1);  // the hung thread cannot be ended alone
-    }
+    testing::RunEndingOnHang(&StopAThousandTimes, run);
     EXPECT_EQ(run.stops, 1000);
     EXPECT_EQ(run.inStep, 500);  // every stop of phases 1 and 2 came inside the step
     EXPECT_GT(run.textRefreshes, 0);
