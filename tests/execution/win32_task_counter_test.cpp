@@ -461,6 +461,43 @@ TEST_F(TaskCounter, PrintScreenInModeTwoEndsWithItsSpanAndHidingKeepsItCounting)
     EXPECT_FALSE(widget->running());
 }
 
+// A screen capture that holds on until the test lets it go (at most five seconds).
+class HeldCapture final : public ScreenCapture {
+public:
+    bool SaveScreenshot(std::u16string_view, ScreenshotFormat) override {
+        ::SetEvent(entered.get());
+        ::WaitForSingleObject(release.get(), 5000);
+        done = true;
+        return true;
+    }
+    KernelHandle entered{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    KernelHandle release{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::atomic<bool> done{false};
+};
+
+TEST_F(TaskCounter, AScreenshotIsSavedWithoutTheLockSoMenuCommandsNeverWaitForIt) {
+    HeldCapture capture;
+    SystemActions actions{fakes.session, fakes.processes, capture,
+                          fakes.dialUp,  fakes.sound,     fakes.pause};
+    bfTaskCounter widget(owner.window(), kWidgetId, SystemTaskType::PrintScreen, actions, clock);
+    PrintScreenTask task;
+    task.filePrefix = u"s";
+    task.target = Later(1);
+    widget.SetRecord(task);
+    widget.ApplyRecord();
+    Start(widget);
+    clock.Advance();
+    ASSERT_EQ(::WaitForSingleObject(capture.entered.get(), 5000), WAIT_OBJECT_0);
+    // The worker is inside the shot: the record and the commands that store into it go on.
+    EXPECT_EQ(std::get<PrintScreenTask>(widget.record()).shotCounter, 1);
+    Choose(widget, TOCKLY_MENU_FORMAT_BMP);
+    EXPECT_EQ(std::get<PrintScreenTask>(widget.record()).formatChoice, 2);
+    EXPECT_FALSE(capture.done);
+    ::SetEvent(capture.release.get());
+    ASSERT_TRUE(Pump([&] { return owner.commands.size() == 2; }));
+    EXPECT_EQ(Notices(owner), (std::vector<Notice>{kHidden, kEnded}));
+}
+
 // ---- Stopping ----
 
 // A screen capture, a pause and a program start that take a moment, and say when they begin.
