@@ -1,6 +1,6 @@
 #pragma once
 // What an action step tells the task counter's worker, which calls it once per new wall-clock
-// second with the counter's lock held.
+// second once the action is due, on a copy of the record and without the counter's lock.
 
 #include <chrono>
 #include <cstdint>
@@ -14,8 +14,8 @@ enum class ActionStep : std::int32_t {
 };
 
 // The pause after a power or network action, so that what it started is under way before the
-// widget hides or goes. It is taken through the seam's Pause (inside the counter's lock, as the
-// worker holds it for the whole step), so that tests record it instead of waiting.
+// widget hides or goes. It is taken through the seam's Pause (on the worker, without the counter's
+// lock), so that tests record it instead of waiting.
 inline constexpr std::chrono::milliseconds kPauseAfterAction{500};
 
 }  // namespace tockly

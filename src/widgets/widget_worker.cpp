@@ -94,6 +94,9 @@ bool WidgetWorker::Turn(const TimePoint& now, bool newSecond) {
         }
         step = client_.WorkerSecond(now);
     }
+    if (step.withoutLock) {
+        step.withoutLock(step);
+    }
     if (step.pauseMilliseconds > 0) {
         WaitForStop(step.pauseMilliseconds);  // not under the lock, and cut short by a stop
     }

@@ -4,9 +4,10 @@
 // The lock guards the widget's record, `running` and the stop request. The worker holds it only
 // for one second's work (its client's WorkerSecond) and while it hands the results on
 // (WorkerDeliver, which only posts); it never sends to, paints, shows or hides a window, so the
-// user-interface thread may wait for it at any moment. Stop sets the stop request under the lock,
-// wakes the worker out of its wait and waits for the thread outside the lock: it returns as soon
-// as the worker has finished the step it is in.
+// user-interface thread may wait for it at any moment. Work that takes long (a step's
+// `withoutLock`: the task counter's action) runs between the two, without the lock. Stop sets the
+// stop request under the lock, wakes the worker out of its wait and waits for the thread outside
+// the lock: it returns as soon as the worker has finished the step it is in.
 //
 // Start and Stop belong to the user-interface thread (the widget checks that).
 

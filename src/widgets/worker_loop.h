@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "platform/clock.h"
 
@@ -42,6 +43,11 @@ struct WorkerStep {
     // request cuts it short.
     int pauseMilliseconds = 0;
     WorkerEnd end = WorkerEnd::Continue;
+    // Work that takes long and needs nothing the lock guards (the task counter's action: a
+    // program start, a screenshot's capture and encoding, a power call): run on the worker after
+    // the lock is left, before the pause. It may add events and end the worker; a stop request
+    // waits for it.
+    std::function<void(WorkerStep&)> withoutLock{};
 
     // Adds an event code for the owner; more than kMostEvents is a programming error and dropped.
     WorkerStep& Post(int eventCode) noexcept {

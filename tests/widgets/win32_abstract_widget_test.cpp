@@ -19,7 +19,9 @@
 #include "toolkit/dib_section.h"
 #include "toolkit/gdi_census.h"
 #include "toolkit/test_parent.h"
+#include "widgets/hang_guard.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notices.h"
 #include "widgets/plain_widget.h"
 #include "widgets/widget_test_support.h"
 
@@ -34,29 +36,12 @@ using testing::TestParent;
 constexpr WORD kWidgetId = 42;
 constexpr WORD kCounterFamily = static_cast<WORD>(WidgetFamily::Counter);
 
-// One WM_COMMAND the owner got.
-struct Notice {
-    WORD code = 0;
-    WORD widget = 0;
-    LPARAM value = 0;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << "{" << notice.code << ", widget " << notice.widget << ", " << notice.value << "}";
-}
+using testing::Notice;
+using testing::Notices;
 
 const Notice kChanged{kWidgetChangedCode, kWidgetId, kSettingsChanged};
 Notice Event(int code) {
     return {kCounterFamily, kWidgetId, code};
-}
-
-std::vector<Notice> Notices(const TestParent& owner) {
-    std::vector<Notice> notices;
-    for (const testing::CommandRecord& record : owner.commands) {
-        notices.push_back({record.id, record.code, record.lParam});
-    }
-    return notices;
 }
 
 BYTE LayeredAlpha(HWND window) {
@@ -403,13 +388,7 @@ DWORD WINAPI StopAThousandTimes(void* result) {
 TEST(WidgetWorker, StoppedAThousandTimesInTheMiddleOfEveryStepItNeverHangs) {
     SetSkinFileFolder(testing::BinaryFolder());
     StopRun run;
-    KernelHandle thread(::CreateThread(nullptr, 0, &StopAThousandTimes, &run, 0, nullptr));
-    ASSERT_TRUE(thread);
-    if (::WaitForSingleObject(thread.get(), 120'000) == WAIT_TIMEOUT) {
-        ADD_FAILURE() << "a stop hung after " << run.stops << " stops";
-        std::fflush(stdout);
-        ::TerminateProcess(::GetCurrentProcess(), 1);  // the hung thread cannot be ended alone
-    }
+    testing::RunEndingOnHang(&StopAThousandTimes, run);
     EXPECT_EQ(run.stops, 1000);
     EXPECT_EQ(run.inStep, 500);  // every stop of phases 1 and 2 came inside the step
     EXPECT_GT(run.textRefreshes, 0);

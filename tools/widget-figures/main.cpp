@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "shell/error_guard.h"
+#include "support/win32_figures.h"
 #include "toolkit/skin_cache.h"
 #include "widgets/plain_widget.h"
 
@@ -26,31 +27,8 @@ namespace {
 
 using testing::PlainWidget;
 
-// Dispatches this thread's messages for `milliseconds`, as the program's loop would.
-void RunLoopFor(DWORD milliseconds) {
-    const ULONGLONG end = ::GetTickCount64() + milliseconds;
-    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
-}
-
-double Seconds(const FILETIME& time) {
-    ULARGE_INTEGER value{};
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    return static_cast<double>(value.QuadPart) / 1e7;
-}
-
-double ProcessCpuSeconds() {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-    return Seconds(kernel) + Seconds(user);
-}
+using testing::ProcessCpuSeconds;
+using testing::RunLoopFor;
 
 // A widget that counts down like a counter; `work` is what it asks to be shown each second.
 std::unique_ptr<PlainWidget> CountingWidget(int index, std::uint32_t work) {

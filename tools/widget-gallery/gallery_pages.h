@@ -19,11 +19,14 @@ struct GalleryPage {
 Canvas WidgetPage();
 // Every widget menu opened, with its submenus.
 Canvas MenuPage();
+// The task counter of each type collapsed and expanded, with and without its strip, and its menus.
+Canvas TaskCounterPage();
 
 inline std::span<const GalleryPage> GalleryPages() {
     static const GalleryPage pages[] = {
         {L"widgets", &WidgetPage},
         {L"menus", &MenuPage},
+        {L"task-counters", &TaskCounterPage},
     };
     return pages;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gallery_pages.h"
+#include "menu_scene.h"
 #include "widgets/menu_ids.h"
 #include "widgets/plain_widget.h"
 
@@ -15,8 +16,6 @@ using testing::PlainWidget;
 
 constexpr int kPageWidth = 1180;
 constexpr int kMargin = 24;
-constexpr int kGap = 28;
-constexpr int kCaptionHeight = 22;
 // Where the widget stands and its menu opens while they are captured.
 constexpr POINT kWidgetAt{40, 40};
 constexpr POINT kMenuAt{130, 80};
@@ -29,69 +28,6 @@ struct Shot {
     std::function<void(PlainWidget&)> prepare;
 };
 
-std::vector<WORD> Keys(int downs, bool intoSubmenu = false, int downsInSubmenu = 0) {
-    std::vector<WORD> keys(static_cast<std::size_t>(downs), VK_DOWN);
-    if (intoSubmenu) {
-        keys.push_back(VK_RIGHT);
-        keys.insert(keys.end(), static_cast<std::size_t>(downsInSubmenu), VK_DOWN);
-    }
-    return keys;
-}
-
-void PressKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    if (!inputs.empty()) {
-        ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    }
-}
-
-// The visible popup menus of this thread.
-std::vector<HWND> OpenMenus() {
-    std::vector<HWND> menus;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
-// The widget and its open menus as the screen shows them.
-Canvas CaptureScene(HWND widget) {
-    std::vector<HWND> windows = OpenMenus();
-    // Submenus open after their menu: draw them last, over it.
-    std::reverse(windows.begin(), windows.end());
-    windows.insert(windows.begin(), widget);
-    RECT scene{};
-    ::GetWindowRect(widget, &scene);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        ::UnionRect(&scene, &scene, &rect);
-    }
-    Canvas picture(scene.right - scene.left, scene.bottom - scene.top);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        picture.Paste(Canvas::Capture(window, true), rect.left - scene.left, rect.top - scene.top);
-    }
-    return picture;
-}
-
 Canvas TakeShot(const Shot& shot) {
     PlainWidget widget(nullptr, 1, WidgetClock(), shot.resource);
     widget.MoveTo(kWidgetAt.x, kWidgetAt.y);
@@ -101,30 +37,11 @@ Canvas TakeShot(const Shot& shot) {
     }
     ::SetForegroundWindow(widget.window());
     PumpMessages();
-    std::optional<Canvas> scene;
-    int idles = 0;
-    widget.messages().Set(WM_ENTERIDLE, [&](UINT, WPARAM reason, LPARAM) -> LRESULT {
-        if (reason != MSGF_MENU) {
-            return 0;
-        }
-        ++idles;
-        if (idles == 1 && !shot.keys.empty()) {
-            PressKeys(shot.keys);
-            return 0;
-        }
-        if (idles <= 2 || idles > 200) {
-            // The first idle after the keys: everything is open and painted.
-            if (idles <= 2) {
-                scene.emplace(CaptureScene(widget.window()));
-            }
-            ::EndMenu();
-        }
-        return 0;
-    });
-    if (widget.menu() != nullptr) {
-        widget.menu()->Show(widget.window(), kMenuAt.x, kMenuAt.y);
+    if (widget.menu() == nullptr) {
+        return Canvas(1, 1);
     }
-    PumpMessages();
+    std::optional<Canvas> scene =
+        CaptureOpenMenu(widget.window(), widget.messages(), *widget.menu(), kMenuAt, shot.keys);
     return scene ? std::move(*scene) : Canvas(1, 1);
 }
 
@@ -145,22 +62,22 @@ std::vector<Shot> Shots() {
         };
     };
     return {
-        {u"Universal_PopupMenu", L"Universal_PopupMenu, Transparency open", Keys(3, true, 4),
+        {u"Universal_PopupMenu", L"Universal_PopupMenu, Transparency open", MenuKeys(3, true, 4),
          common(50)},
-        {u"StopWatch_PopupMenu", L"StopWatch_PopupMenu", Keys(4), common(0)},
+        {u"StopWatch_PopupMenu", L"StopWatch_PopupMenu", MenuKeys(4), common(0)},
         {u"StickyNote_PopupMenu", L"StickyNote_PopupMenu, Change theme style open",
-         Keys(3, true, 0), check(20, {menu_id::kLightTheme})},
-        {u"Message_Popupmenu", L"Message_Popupmenu", Keys(3), common(30)},
-        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, Transparency open", Keys(3, true, 2),
-         common(70)},
-        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, Repeat every open", Keys(4, true, 1),
-         check(0, {TOCKLY_MENU_REPEAT_5_MINUTES})},
-        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, Execute for open", Keys(5, true, 2),
+         MenuKeys(3, true, 0), check(20, {menu_id::kLightTheme})},
+        {u"Message_Popupmenu", L"Message_Popupmenu", MenuKeys(3), common(30)},
+        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, Transparency open",
+         MenuKeys(3, true, 2), common(70)},
+        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, Repeat every open",
+         MenuKeys(4, true, 1), check(0, {TOCKLY_MENU_REPEAT_5_MINUTES})},
+        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, Execute for open", MenuKeys(5, true, 2),
          check(0, {TOCKLY_MENU_EXECUTE_15_MINUTES})},
-        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, File format open", Keys(6, true, 0),
+        {u"PrintScreen_PopupMenu", L"PrintScreen_PopupMenu, File format open", MenuKeys(6, true, 0),
          check(0, {menu_id::kFormatPng})},
-        {u"Networks_PopupMenu", L"Networks_PopupMenu", Keys(4), common(0)},
-        {u"PowerManagement_PopupMenu", L"PowerManagement_PopupMenu", Keys(4),
+        {u"Networks_PopupMenu", L"Networks_PopupMenu", MenuKeys(4), common(0)},
+        {u"PowerManagement_PopupMenu", L"PowerManagement_PopupMenu", MenuKeys(4),
          check(10, {menu_id::kForce})},
     };
 }
@@ -168,34 +85,13 @@ std::vector<Shot> Shots() {
 }  // namespace
 
 Canvas MenuPage() {
-    struct Placed {
-        Canvas picture;
-        const wchar_t* caption;
-        int x;
-        int y;
-    };
-    std::vector<Placed> placed;
-    int x = kMargin;
-    int y = 56;
-    int rowHeight = 0;
+    PictureRows rows(kMargin, kPageWidth - kMargin, 56);
     for (const Shot& shot : Shots()) {
-        Canvas picture = TakeShot(shot);
-        if (x + picture.width() > kPageWidth - kMargin && x > kMargin) {
-            x = kMargin;
-            y += rowHeight + kGap;
-            rowHeight = 0;
-        }
-        const int width = picture.width();
-        rowHeight = std::max(rowHeight, picture.height() + kCaptionHeight);
-        placed.push_back({std::move(picture), shot.caption, x, y});
-        x += width + kGap;
+        rows.Add(TakeShot(shot), shot.caption);
     }
-    Canvas page(kPageWidth, y + rowHeight + kMargin);
+    Canvas page(kPageWidth, rows.bottom() + kMargin);
     page.Text(kMargin, 14, L"Tockly widget gallery: the widget menus", kHeadingFont, kHeadingColor);
-    for (const Placed& shot : placed) {
-        page.Text(shot.x, shot.y, shot.caption, kCaptionFont, kCaptionColor);
-        page.Paste(shot.picture, shot.x, shot.y + kCaptionHeight);
-    }
+    rows.DrawOn(page);
     return page;
 }
 
