@@ -19,11 +19,14 @@ struct GalleryPage {
 Canvas WidgetPage();
 // Every widget menu opened, with its submenus.
 Canvas MenuPage();
+// The timer, the counter and the end-of-count message in their states, with their menus.
+Canvas CountWidgetsPage();
 
 inline std::span<const GalleryPage> GalleryPages() {
     static const GalleryPage pages[] = {
         {L"widgets", &WidgetPage},
         {L"menus", &MenuPage},
+        {L"count-widgets", &CountWidgetsPage},
     };
     return pages;
 }
