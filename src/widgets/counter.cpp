@@ -17,13 +17,6 @@ constexpr int kTransparencyPosition = 2;  // in "Universal_PopupMenu"
 constexpr UINT kEndShownMessage = bfAbstractWidget::kWorkerMessage + 0x10;
 constexpr std::uint32_t kPlayEndSound = worker_ui::kFirstOwnBit;
 
-void PlaceLabel(CaptionedControl& label, int x, int y, const FontSpec& font) {
-    label.Move(x, y);
-    label.LoadBackgroundBitmapFile(kWidgetTile);
-    label.SetFont(font);
-    label.SetTextColors(kCountingTextColor, kCountingDimTextColor);
-}
-
 }  // namespace
 
 bfCounter::bfCounter(HWND owner, WORD widgetId, SoundPlayer& sound, const Clock& clock)
@@ -36,9 +29,9 @@ bfCounter::bfCounter(HWND owner, WORD widgetId, SoundPlayer& sound, const Clock&
     SkinIconButton(hide_, ModernButtonSkin(), kHideIcon, kHideButtonSize,
                    skin::PieceSkin{kHideButtonSize, skin::kModernButton.pieceWidth});
     hide_.Move(kWidth - kHideButtonSize - 4, 4);
-    PlaceLabel(title_, 4, 2, kCountingTitleFont);
+    PlaceWidgetLabel(title_, 4, 2, kCountingTitleFont);
     title_.SetDisplayMode(true);
-    PlaceLabel(time_, 4, 28, kTimeFont);
+    PlaceWidgetLabel(time_, 4, 28, kTimeFont);
     time_.SetText(CountdownText(0));
     AddDragLabel(kTitleId);
     AddDragLabel(kTimeId);

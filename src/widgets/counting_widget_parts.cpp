@@ -1,5 +1,6 @@
 #include "widgets/counting_widget_parts.h"
 
+#include "widgets/abstract_widget.h"
 #include "widgets/menu_ids.h"
 
 namespace tockly {
@@ -42,6 +43,13 @@ void SkinIconButton(bfButton& button, const ButtonSkinFiles& skin, std::u16strin
     button.SetCustomSkin(skin, metrics);
     button.SetIconFiles(icon);
     button.Resize(width, button.skinMetrics().height);
+}
+
+void PlaceWidgetLabel(CaptionedControl& label, int x, int y, const FontSpec& font) {
+    label.Move(x, y);
+    label.LoadBackgroundBitmapFile(kWidgetTile);
+    label.SetFont(font);
+    label.SetTextColors(kCountingTextColor, kCountingDimTextColor);
 }
 
 void SetWidgetMenuTexts(OwnerDrawnMenu* menu, const WidgetMenuTexts& texts,

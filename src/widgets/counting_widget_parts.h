@@ -11,6 +11,7 @@
 
 #include "toolkit/button.h"
 #include "toolkit/button_skin_files.h"
+#include "toolkit/captioned_control.h"
 #include "toolkit/font_cache.h"
 #include "toolkit/skin_metrics.h"
 #include "widgets/owner_drawn_menu.h"
@@ -30,6 +31,9 @@ ButtonSkinFiles TinyDarkButtonSkin();
 // pieces' own.
 void SkinIconButton(bfButton& button, const ButtonSkinFiles& skin, std::u16string_view icon,
                     int width, std::optional<skin::PieceSkin> metrics = std::nullopt);
+
+// A label or title on the widgets' tile at (x, y), white in `font`.
+void PlaceWidgetLabel(CaptionedControl& label, int x, int y, const FontSpec& font);
 
 // The texts of the widget menus' common items, from the language table; empty texts are left as
 // they are. Items the menu does not have are skipped.

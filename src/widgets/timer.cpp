@@ -31,13 +31,6 @@ std::int32_t DurationSeconds(const Duration& duration) {
         TotalSeconds(duration), 0, std::numeric_limits<std::int32_t>::max()));
 }
 
-void PlaceLabel(CaptionedControl& label, int x, int y, const FontSpec& font) {
-    label.Move(x, y);
-    label.LoadBackgroundBitmapFile(kWidgetTile);
-    label.SetFont(font);
-    label.SetTextColors(kCountingTextColor, kCountingDimTextColor);
-}
-
 }  // namespace
 
 const MonotonicClock& TimerElapsedClock() {
@@ -64,9 +57,9 @@ bfTimer::bfTimer(HWND owner, WORD widgetId, SoundPlayer& sound, const Clock& clo
     playPause_.Move(kWidth / 2 - kIconButtonWidth - 2, 52);
     reset_.Move(kWidth / 2 + 2, 52);
     hide_.Move(kWidth - kHideButtonSize - 4, 4);
-    PlaceLabel(title_, 4, 2, kCountingTitleFont);
+    PlaceWidgetLabel(title_, 4, 2, kCountingTitleFont);
     title_.SetDisplayMode(true);
-    PlaceLabel(time_, (kWidth - 140) / 2, 24, kTimeFont);
+    PlaceWidgetLabel(time_, (kWidth - 140) / 2, 24, kTimeFont);
     time_.SetText(CountdownText(0));
     AddDragLabel(kTitleId);
     AddDragLabel(kTimeId);

@@ -151,6 +151,23 @@ TEST_F(CountWidgets, ATimerShowsItsRecordAndKeepsItsMenuChoicesInIt) {
     EXPECT_EQ(Notices(owner), (std::vector<Notice>{{kTimerFamily, widget_event::kHidden}}));
 }
 
+TEST_F(CountWidgets, ADoubleClickOnTheTitleEditsItAndTheOwnerHearsOfEachChange) {
+    auto timer = MakeTimer(TimerRecord(60));
+    const POINT at = testing::OnScreen(timer->title().window(), 40, 10);
+    ASSERT_TRUE(testing::MoveMouseTo(at.x, at.y));
+    for (int click = 0; click < 2; ++click) {
+        testing::SendMouseInput(MOUSEEVENTF_LEFTDOWN);
+        testing::SendMouseInput(MOUSEEVENTF_LEFTUP);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return timer->title().activated(); }));
+    owner.Clear();
+    testing::PressKey(VK_END);
+    testing::PressKey('S');
+    ASSERT_TRUE(PumpUntil([&] { return timer->Record().title == u"Teas"; }));
+    EXPECT_EQ(Notices(owner),
+              (std::vector<Notice>{{kTimerFamily, count_event::kTitleEdited}, kChanged}));
+}
+
 TEST_F(CountWidgets, PauseThenPlayByRealClicksContinuesFromTheSameRemainingSeconds) {
     auto timer = MakeTimer(TimerRecord(60));
     StartWorker([&] { Click(timer->playPauseButton()); });

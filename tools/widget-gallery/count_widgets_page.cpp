@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gallery_pages.h"
-#include "platform/sound_player.h"
+#include "support/fake_system_actions.h"
 #include "widgets/counter.h"
 #include "widgets/message_view.h"
 #include "widgets/timer.h"
@@ -25,16 +25,10 @@ constexpr int kCaptionHeight = 20;
 constexpr int kScreenX = 60;
 constexpr int kScreenY = 60;
 
-class Silence final : public SoundPlayer {
-public:
-    bool Play(std::u16string_view) override { return true; }
-    bool PlayToEnd(std::u16string_view) override { return true; }
-    bool PlayLooping(std::u16string_view) override { return true; }
-    void Stop() override {}
-};
-
-Silence& silence() {
-    static Silence sound;
+// The widgets play no sound here.
+SoundPlayer& silence() {
+    static testing::CallLog log;
+    static testing::RecordingSoundPlayer sound(log);
     return sound;
 }
 
@@ -84,8 +78,7 @@ std::unique_ptr<bfCounter> ShowCounter(const CounterTask& record) {
     return counter;
 }
 
-std::unique_ptr<bfMessageView> ShowView(const char16_t* title, const char16_t* text,
-                                        bool looping) {
+std::unique_ptr<bfMessageView> ShowView(const char16_t* title, const char16_t* text, bool looping) {
     auto view = std::make_unique<bfMessageView>(nullptr, 1, silence());
     view->ShowMessage({title, text, u"bell.wav", looping, !looping, false});
     ::SetWindowPos(view->window(), HWND_TOPMOST, kScreenX, kScreenY, 0, 0, SWP_NOSIZE);
@@ -204,15 +197,15 @@ Canvas CountWidgetsPage() {
         auto strip = ShowCounter(Counter(u"Train leaves", {2024, 5, 17, 8, 0, 0, 0},
                                          {2024, 5, 17, 10, 15, 30, 0}, true));
         counters.push_back({Canvas::Capture(strip->window()), L"counter with its strip"});
-        auto bare = ShowCounter(Counter(u"Holidays", {2024, 5, 1, 0, 0, 0, 0},
-                                        {2024, 5, 18, 1, 1, 1, 0}, false));
+        auto bare = ShowCounter(
+            Counter(u"Holidays", {2024, 5, 1, 0, 0, 0, 0}, {2024, 5, 18, 1, 1, 1, 0}, false));
         counters.push_back({Canvas::Capture(bare->window()), L"counter without strip"});
     }
     std::vector<Shot> views;
     {
         auto shortText = ShowView(u"Tea", u"The tea is ready.\r\nTake the bag out.", true);
-        views.push_back({Canvas::Capture(shortText->window()),
-                         L"short text, looping sound: Stop shown"});
+        views.push_back(
+            {Canvas::Capture(shortText->window()), L"short text, looping sound: Stop shown"});
         auto longText = ShowView(
             u"Laundry",
             u"The washing machine has finished its programme. Hang the shirts up before they "
