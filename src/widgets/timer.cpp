@@ -226,9 +226,9 @@ RECT bfTimer::ProgressStripArea() const {
     return {1, kBodyHeight, kWidth - 1, kBodyHeight + kProgressStripHeight};
 }
 
-WorkerStep bfTimer::EverySecond(const TimePoint&) {
+WorkerStep bfTimer::EverySecond(const TimePoint& now) {
     const TimerCountdown::Second second =
-        countdown_.Tick(elapsed_.Milliseconds(), record_.remainingSeconds);
+        countdown_.Tick(elapsed_.Milliseconds(), now.millisecond, record_.remainingSeconds);
     shown_ = second.shown;
     if (!second.ended) {
         return {.uiWork = worker_ui::kTexts | worker_ui::kStrip};

@@ -33,20 +33,21 @@ std::u16string CountdownText(std::int64_t seconds) {
     return text;
 }
 
-TimerCountdown::Second TimerCountdown::Tick(std::int64_t elapsedMilliseconds,
+TimerCountdown::Second TimerCountdown::Tick(std::int64_t elapsedMilliseconds, int lateness,
                                             std::int32_t& remaining) noexcept {
+    // When the second began: a worker that looked late (a busy machine) counts from there.
+    const std::int64_t secondBegan =
+        elapsedMilliseconds - std::clamp<std::int64_t>(lateness, 0, kMillisecondsPerSecond - 1);
     if (!anchored_ || remaining != stored_) {
         anchored_ = true;
-        anchorMilliseconds_ = elapsedMilliseconds;
+        anchorMilliseconds_ = secondBegan;
         anchorRemaining_ = remaining;
         secondsCounted_ = 0;
     } else {
-        // The worker looks just after each wall-clock second begins, a little late at times:
-        // rounding to the nearest second keeps that lateness from counting as a second.
-        const std::int64_t passed =
-            (std::max<std::int64_t>(elapsedMilliseconds - anchorMilliseconds_, 0) +
-             kMillisecondsPerSecond / 2) /
-            kMillisecondsPerSecond;
+        // Rounded to the nearest second: the two clocks' readings never quite agree.
+        const std::int64_t passed = (std::max<std::int64_t>(secondBegan - anchorMilliseconds_, 0) +
+                                     kMillisecondsPerSecond / 2) /
+                                    kMillisecondsPerSecond;
         secondsCounted_ = std::max(secondsCounted_, passed);
     }
     Second second;

@@ -38,14 +38,15 @@ public:
     // The worker (re)starts: the next second counts on from the record's remaining seconds.
     void Restart() noexcept { anchored_ = false; }
 
-    // One new wall-clock second, `elapsedMilliseconds` read from the monotonic clock, with the
-    // record's remaining seconds, which it updates. A remaining count that changed since the last
-    // second (a reset) counts on from there.
-    Second Tick(std::int64_t elapsedMilliseconds, std::int32_t& remaining) noexcept;
+    // One new wall-clock second, seen `lateness` milliseconds after it began (the wall clock's
+    // milliseconds) when the monotonic clock read `elapsedMilliseconds`, with the record's
+    // remaining seconds, which it updates. A remaining count that changed since the last second
+    // (a reset) counts on from there.
+    Second Tick(std::int64_t elapsedMilliseconds, int lateness, std::int32_t& remaining) noexcept;
 
 private:
     bool anchored_ = false;
-    std::int64_t anchorMilliseconds_ = 0;  // the first second of this run
+    std::int64_t anchorMilliseconds_ = 0;  // when the first second of this run began
     std::int32_t anchorRemaining_ = 0;     // the remaining seconds it showed
     std::int64_t secondsCounted_ = 0;      // whole seconds taken off since then
     std::int32_t stored_ = 0;              // what the last second left in the record

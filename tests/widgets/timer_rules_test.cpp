@@ -23,13 +23,15 @@ TEST(CountdownText, FoldsDaysIntoHoursAndPadsEachFieldToTwoDigits) {
     EXPECT_EQ(CountdownText(2'147'483'647), u"596523 : 14 : 07");
 }
 
-// Runs a countdown through seconds seen at the given monotonic milliseconds; what each showed.
+// Runs a countdown through seconds seen at the given monotonic milliseconds, each as late into
+// its second as the monotonic clock's milliseconds say; what each showed (-1: ended at 0).
 std::vector<int> Shown(TimerCountdown& countdown, std::int32_t& remaining,
                        const std::vector<std::int64_t>& seen) {
     std::vector<int> shown;
     for (const std::int64_t milliseconds : seen) {
-        const TimerCountdown::Second second = countdown.Tick(milliseconds, remaining);
-        shown.push_back(second.ended ? -second.shown - 1 : second.shown);  // -1: ended at 0
+        const TimerCountdown::Second second =
+            countdown.Tick(milliseconds, static_cast<int>(milliseconds % 1000), remaining);
+        shown.push_back(second.ended ? -1 : second.shown);
     }
     return shown;
 }
@@ -70,11 +72,27 @@ TEST(TimerCountdown, AStalledWorkerLosesNoTime) {
         if (second % 7 == 3) {
             continue;  // missed
         }
-        if (longRun.Tick(second * 1000 + (second * 37) % 400, left).ended) {
+        const int late = static_cast<int>((second * 37) % 400);
+        if (longRun.Tick(second * 1000 + late, late, left).ended) {
             endedAt = second;
         }
     }
     EXPECT_EQ(endedAt, 600);
+}
+
+TEST(TimerCountdown, AFirstSecondSeenLateShiftsNothing) {
+    TimerCountdown countdown;
+    std::int32_t remaining = 5;
+    // The first second is seen 700 ms after it began, the others at once: without knowing how late
+    // the first one was, every later second would look 0.3 s short and count one less.
+    const std::int64_t seen[] = {700, 1'000, 2'000, 3'000, 4'000, 5'000};
+    const int lateness[] = {700, 0, 0, 0, 0, 0};
+    std::vector<int> shown;
+    for (std::size_t i = 0; i < 6; ++i) {
+        const TimerCountdown::Second second = countdown.Tick(seen[i], lateness[i], remaining);
+        shown.push_back(second.ended ? -1 : second.shown);
+    }
+    EXPECT_EQ(shown, (std::vector<int>{5, 4, 3, 2, 1, -1}));
 }
 
 TEST(TimerCountdown, AChangeOfTheWallClockAddsNoSecondAndNothingGoesBack) {
