@@ -21,12 +21,15 @@ Canvas WidgetPage();
 Canvas MenuPage();
 // The task counter of each type collapsed and expanded, with and without its strip, and its menus.
 Canvas TaskCounterPage();
+// The timer, the counter and the end-of-count message in their states, with their menus.
+Canvas CountWidgetsPage();
 
 inline std::span<const GalleryPage> GalleryPages() {
     static const GalleryPage pages[] = {
         {L"widgets", &WidgetPage},
         {L"menus", &MenuPage},
         {L"task-counters", &TaskCounterPage},
+        {L"count-widgets", &CountWidgetsPage},
     };
     return pages;
 }
