@@ -19,11 +19,14 @@ struct GalleryPage {
 Canvas WidgetPage();
 // Every widget menu opened, with its submenus.
 Canvas MenuPage();
+// The sticky note in its themes and the stopwatch in its states, with their menus open.
+Canvas NotesPage();
 
 inline std::span<const GalleryPage> GalleryPages() {
     static const GalleryPage pages[] = {
         {L"widgets", &WidgetPage},
         {L"menus", &MenuPage},
+        {L"notes", &NotesPage},
     };
     return pages;
 }
