@@ -7,6 +7,7 @@
 #include "support/wide_text.h"
 #include "toolkit/skin_metrics.h"
 #include "widgets/menu_ids.h"
+#include "widgets/note_text.h"
 #include "widgets/owner_notices.h"
 #include "widgets/widget_skin_files.h"
 
@@ -104,8 +105,9 @@ bfStickyNote::bfStickyNote(HWND owner, WORD widgetId)
 
 void bfStickyNote::ApplyRecord(const StickyNoteTask& record) {
     title_.SetText(record.title);
-    AllowContent(record.content.size());
-    content_.SetText(record.content);
+    const std::u16string text = NoteBoxText(record.content);
+    AllowContent(text.size());
+    content_.SetText(text);
     SetTheme(record.theme);
     Resize(record.width, record.height);
     MoveTo(record.x, record.y);

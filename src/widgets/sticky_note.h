@@ -7,7 +7,8 @@
 //
 // The content is the user's writing: Record() reads it from the box itself, so a save at any
 // moment holds the last edit exactly, and the box takes far longer texts than a rich edit's
-// default 32,767 characters (and never fewer than a loaded note holds), so no text is cut.
+// default 32,767 characters (and never fewer than a loaded note holds), so no text is cut. A
+// content from the store gets its line breaks as CR LF (note_text.h), which the box keeps.
 //
 // Notifications (family 2): `Hidden` (0), title edited (3), `RemoveRequest` (4), a new note
 // wanted (6), and `WidgetChanged` after a move, a resize, a theme or menu choice, hiding, a title

@@ -20,12 +20,15 @@
 #include "toolkit/gdi_census.h"
 #include "toolkit/test_parent.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notice_log.h"
 #include "widgets/plain_widget.h"
 #include "widgets/widget_test_support.h"
 
 namespace tockly {
 namespace {
 
+using testing::Notice;
+using testing::Notices;
 using testing::PlainWidget;
 using testing::PumpMessages;
 using testing::PumpUntil;
@@ -34,29 +37,9 @@ using testing::TestParent;
 constexpr WORD kWidgetId = 42;
 constexpr WORD kCounterFamily = static_cast<WORD>(WidgetFamily::Counter);
 
-// One WM_COMMAND the owner got.
-struct Notice {
-    WORD code = 0;
-    WORD widget = 0;
-    LPARAM value = 0;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << "{" << notice.code << ", widget " << notice.widget << ", " << notice.value << "}";
-}
-
-const Notice kChanged{kWidgetChangedCode, kWidgetId, kSettingsChanged};
+const Notice kChanged = testing::ChangedNotice(kWidgetId);
 Notice Event(int code) {
-    return {kCounterFamily, kWidgetId, code};
-}
-
-std::vector<Notice> Notices(const TestParent& owner) {
-    std::vector<Notice> notices;
-    for (const testing::CommandRecord& record : owner.commands) {
-        notices.push_back({record.id, record.code, record.lParam});
-    }
-    return notices;
+    return testing::EventNotice(WidgetFamily::Counter, kWidgetId, code);
 }
 
 BYTE LayeredAlpha(HWND window) {

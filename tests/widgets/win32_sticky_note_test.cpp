@@ -19,15 +19,17 @@
 #include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notice_log.h"
 #include "widgets/sticky_note.h"
 
 namespace tockly {
 namespace {
 
+using testing::Notice;
+using testing::Notices;
 using testing::TestParent;
 
 constexpr WORD kNoteId = 7;
-constexpr WORD kFamily = static_cast<WORD>(WidgetFamily::StickyNote);
 
 // Text in many scripts, with line breaks: Latin with accents, Greek, Cyrillic, Hebrew and Arabic
 // (right to left), Devanagari and Thai (combining marks), Chinese, Japanese, Korean, emoji outside
@@ -74,28 +76,9 @@ StickyNoteTask SampleRecord() {
     return record;
 }
 
-struct Notice {
-    WORD code = 0;
-    WORD widget = 0;
-    LPARAM value = 0;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << "{" << notice.code << ", widget " << notice.widget << ", " << notice.value << "}";
-}
-
-const Notice kChanged{kWidgetChangedCode, kNoteId, kSettingsChanged};
+const Notice kChanged = testing::ChangedNotice(kNoteId);
 Notice Event(int code) {
-    return {kFamily, kNoteId, code};
-}
-
-std::vector<Notice> Notices(const TestParent& owner) {
-    std::vector<Notice> notices;
-    for (const testing::CommandRecord& record : owner.commands) {
-        notices.push_back({record.id, record.code, record.lParam});
-    }
-    return notices;
+    return testing::EventNotice(WidgetFamily::StickyNote, kNoteId, code);
 }
 
 RECT WindowRect(HWND window) {
@@ -167,6 +150,21 @@ TEST_F(StickyNoteTest, TheRecordComesBackExactlyWithTheWritingOfEveryScript) {
     const auto note = Make();
     EXPECT_EQ(note->Record(), SampleRecord());
     EXPECT_TRUE(note->menu()->IsChecked(menu_id::kLightTheme));
+    // A content from elsewhere keeps every line break, and what a note saves comes back the same.
+    const std::pair<std::u16string, std::u16string> foreign[] = {
+        {u"a\nb\rc", u"a\r\nb\r\nc"},
+        {u"two\r\r\nbreaks", u"two\r\n\r\nbreaks"},
+        {std::u16string(u"after\0nul", 9), u"after\uFFFDnul"},
+    };
+    for (const auto& [stored, kept] : foreign) {
+        StickyNoteTask record = SampleRecord();
+        record.content = stored;
+        note->ApplyRecord(record);
+        EXPECT_EQ(note->Record().content, kept);
+        record.content = kept;
+        note->ApplyRecord(record);
+        EXPECT_EQ(note->Record().content, kept);
+    }
     // A note of another theme than there are: dark.
     StickyNoteTask odd = SampleRecord();
     odd.theme = 7;

@@ -22,6 +22,7 @@
 #include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notice_log.h"
 #include "widgets/stopwatch.h"
 #include "widgets/times_list.h"
 
@@ -29,33 +30,15 @@ namespace tockly {
 namespace {
 
 using testing::FakeFileDialogs;
+using testing::Notice;
+using testing::Notices;
 using testing::TestParent;
 
 constexpr WORD kWatchId = 4;
-constexpr WORD kFamily = static_cast<WORD>(WidgetFamily::Stopwatch);
 
-struct Notice {
-    WORD code = 0;
-    WORD widget = 0;
-    LPARAM value = 0;
-    bool operator==(const Notice&) const = default;
-};
-
-void PrintTo(const Notice& notice, std::ostream* out) {
-    *out << "{" << notice.code << ", widget " << notice.widget << ", " << notice.value << "}";
-}
-
-const Notice kChanged{kWidgetChangedCode, kWatchId, kSettingsChanged};
+const Notice kChanged = testing::ChangedNotice(kWatchId);
 Notice Event(int code) {
-    return {kFamily, kWatchId, code};
-}
-
-std::vector<Notice> Notices(const TestParent& owner) {
-    std::vector<Notice> notices;
-    for (const testing::CommandRecord& record : owner.commands) {
-        notices.push_back({record.id, record.code, record.lParam});
-    }
-    return notices;
+    return testing::EventNotice(WidgetFamily::Stopwatch, kWatchId, code);
 }
 
 std::wstring Text(bfStaticText& label) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gallery_pages.h"
+#include "menu_capture.h"
 #include "widgets/menu_ids.h"
 #include "widgets/plain_widget.h"
 
@@ -38,60 +39,6 @@ std::vector<WORD> Keys(int downs, bool intoSubmenu = false, int downsInSubmenu =
     return keys;
 }
 
-void PressKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    if (!inputs.empty()) {
-        ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    }
-}
-
-// The visible popup menus of this thread.
-std::vector<HWND> OpenMenus() {
-    std::vector<HWND> menus;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
-// The widget and its open menus as the screen shows them.
-Canvas CaptureScene(HWND widget) {
-    std::vector<HWND> windows = OpenMenus();
-    // Submenus open after their menu: draw them last, over it.
-    std::reverse(windows.begin(), windows.end());
-    windows.insert(windows.begin(), widget);
-    RECT scene{};
-    ::GetWindowRect(widget, &scene);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        ::UnionRect(&scene, &scene, &rect);
-    }
-    Canvas picture(scene.right - scene.left, scene.bottom - scene.top);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        picture.Paste(Canvas::Capture(window, true), rect.left - scene.left, rect.top - scene.top);
-    }
-    return picture;
-}
-
 Canvas TakeShot(const Shot& shot) {
     PlainWidget widget(nullptr, 1, WidgetClock(), shot.resource);
     widget.MoveTo(kWidgetAt.x, kWidgetAt.y);
@@ -109,13 +56,13 @@ Canvas TakeShot(const Shot& shot) {
         }
         ++idles;
         if (idles == 1 && !shot.keys.empty()) {
-            PressKeys(shot.keys);
+            PressMenuKeys(shot.keys);
             return 0;
         }
         if (idles <= 2 || idles > 200) {
             // The first idle after the keys: everything is open and painted.
             if (idles <= 2) {
-                scene.emplace(CaptureScene(widget.window()));
+                scene.emplace(CaptureWithOpenMenus(widget.window()));
             }
             ::EndMenu();
         }

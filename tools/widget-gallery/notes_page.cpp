@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gallery_pages.h"
+#include "menu_capture.h"
 #include "support/fake_file_dialogs.h"
 #include "widgets/sticky_note.h"
 #include "widgets/stopwatch.h"
@@ -135,55 +136,13 @@ private:
     void Idle() {
         ++idles_;
         if (idles_ == 1 && !keys_.empty()) {
-            std::vector<INPUT> inputs;
-            for (const WORD key : keys_) {
-                INPUT input{};
-                input.type = INPUT_KEYBOARD;
-                input.ki.wVk = key;
-                inputs.push_back(input);
-                input.ki.dwFlags = KEYEVENTF_KEYUP;
-                inputs.push_back(input);
-            }
-            ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+            PressMenuKeys(keys_);
             return;
         }
         if (!scene_) {
-            scene_.emplace(CaptureScene());
+            scene_.emplace(CaptureWithOpenMenus(widget_));
         }
         ::EndMenu();
-    }
-
-    // The widget and the open menus (submenus last, over their menu) as the screen shows them.
-    Canvas CaptureScene() const {
-        std::vector<HWND> windows{widget_};
-        std::vector<HWND> menus;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND window, LPARAM found) -> BOOL {
-                wchar_t name[16] = {};
-                ::GetClassNameW(window, name, 16);
-                if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
-                    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&menus));
-        windows.insert(windows.end(), menus.rbegin(), menus.rend());
-        RECT scene{};
-        ::GetWindowRect(widget_, &scene);
-        for (const HWND window : windows) {
-            RECT rect{};
-            ::GetWindowRect(window, &rect);
-            ::UnionRect(&scene, &scene, &rect);
-        }
-        Canvas picture(scene.right - scene.left, scene.bottom - scene.top);
-        for (const HWND window : windows) {
-            RECT rect{};
-            ::GetWindowRect(window, &rect);
-            picture.Paste(Canvas::Capture(window, true), rect.left - scene.left,
-                          rect.top - scene.top);
-        }
-        return picture;
     }
 
     HWND window_ = nullptr;
