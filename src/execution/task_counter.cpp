@@ -8,6 +8,7 @@
 #include "support/gdi_handles.h"
 #include "toolkit/skin_metrics.h"
 #include "widgets/menu_ids.h"
+#include "widgets/widget_skin_files.h"
 
 namespace tockly {
 namespace {
@@ -74,21 +75,6 @@ int TextWidth(const SharedFont& font, std::u16string_view text) {
     const std::wstring wide(text.begin(), text.end());
     ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx;
-}
-
-ButtonSkinFiles ModernButtonSkin() {
-    using enum ButtonBitmap;
-    ButtonSkinFiles files;
-    files[NormalLeft] = u"data\\bitmaps\\2x20_button_modern_left.bmp";
-    files[NormalCentre] = u"data\\bitmaps\\1x20_button_modern_center.bmp";
-    files[NormalRight] = u"data\\bitmaps\\2x20_button_modern_right.bmp";
-    files[HoveredLeft] = u"data\\bitmaps\\2x20_button_modern_hovered_left.bmp";
-    files[HoveredCentre] = u"data\\bitmaps\\1x20_button_modern_hovered_center.bmp";
-    files[HoveredRight] = u"data\\bitmaps\\2x20_button_modern_hovered_right.bmp";
-    files[PressedLeft] = u"data\\bitmaps\\2x20_button_modern_clicked_left.bmp";
-    files[PressedCentre] = u"data\\bitmaps\\1x20_button_modern_clicked_center.bmp";
-    files[PressedRight] = u"data\\bitmaps\\2x20_button_modern_clicked_right.bmp";
-    return files;
 }
 
 void OnTile(CaptionedControl& control, const FontSpec& font, TextColors colors) {

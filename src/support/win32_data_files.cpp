@@ -2,20 +2,23 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "support/unique_handle.h"
 #include "support/wide_text.h"
 
 namespace tockly {
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path) {
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path,
+                                                       std::uint64_t mostBytes) {
     FileHandle file(::CreateFileW(AsWide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return std::nullopt;
     }
     LARGE_INTEGER size{};
-    // Data files are small; anything near 4 GB is not one of ours.
-    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart >= MAXDWORD) {
+    if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) > std::min(mostBytes, kMostWholeFileBytes)) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));

@@ -9,8 +9,13 @@
 
 namespace tockly {
 
-// Opens an existing file for reading (others may read too) and reads all of it.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::u16string& path);
+// Data files are small; a file near 4 GB is not one of ours.
+inline constexpr std::uint64_t kMostWholeFileBytes = 0xFFFF'FFFE;
+
+// Opens an existing file for reading (others may read too) and reads all of it; nullopt when it
+// cannot be read or is larger than `mostBytes` (then nothing of it is read).
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(
+    const std::u16string& path, std::uint64_t mostBytes = kMostWholeFileBytes);
 
 // Writes `bytes` to a temporary file beside `path` and then puts it in the place of `path`, so that
 // a write that fails halfway never leaves a damaged file behind: the old file stays until the new

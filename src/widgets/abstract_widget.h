@@ -138,8 +138,10 @@ public:
     bool Refresh();
 
     // Starts or stops the worker. Starting twice starts one worker; stopping a stopped widget
-    // does nothing; stopping waits for the worker's current step, never for this thread.
-    void SetRunning(bool run);
+    // does nothing; stopping waits for the worker's current step, never for this thread. A
+    // widget that does more when it starts or stops (the stopwatch starts its reading) overrides
+    // it and calls this one.
+    virtual void SetRunning(bool run);
     bool running() const { return worker_.running(); }
     bool hasWorkerThread() const noexcept { return worker_.hasThread(); }
 

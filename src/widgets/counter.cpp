@@ -2,6 +2,7 @@
 
 #include "widgets/counter_rules.h"
 #include "widgets/menu_ids.h"
+#include "widgets/owner_notices.h"
 #include "widgets/timer_rules.h"
 
 namespace tockly {

@@ -16,6 +16,7 @@
 #include "toolkit/skin_metrics.h"
 #include "widgets/owner_drawn_menu.h"
 #include "widgets/widget_rules.h"
+#include "widgets/widget_skin_files.h"
 
 namespace tockly {
 
@@ -23,10 +24,6 @@ inline constexpr COLORREF kCountingTextColor = RGB(255, 255, 255);
 inline constexpr COLORREF kCountingDimTextColor = RGB(170, 170, 170);
 inline const FontSpec kCountingTitleFont{L"Georgia", 16, 500, false};
 
-// "data\bitmaps\2x20_button_modern_*.bmp" with its hovered and clicked pieces.
-ButtonSkinFiles ModernButtonSkin();
-// "data\bitmaps\1x10_dark_button_tiny_*.bmp" with its hovered and clicked pieces.
-ButtonSkinFiles TinyDarkButtonSkin();
 // A button of `skin` showing the icon file at its own size; `metrics` for a height other than the
 // pieces' own.
 void SkinIconButton(bfButton& button, const ButtonSkinFiles& skin, std::u16string_view icon,
@@ -47,17 +44,5 @@ struct WidgetMenuTexts {
 // `transparencyPosition` is where the "Transparency" submenu is in the top-level menu.
 void SetWidgetMenuTexts(OwnerDrawnMenu* menu, const WidgetMenuTexts& texts,
                         int transparencyPosition);
-
-// The owner's address and what the widget may tell it, taken before the first notification.
-struct OwnerNotices {
-    HWND owner = nullptr;
-    WORD widgetId = 0;
-    WidgetFamily family = WidgetFamily::None;
-    bool reportChanges = false;
-
-    void SendEvent(int eventCode) const;
-    // `WidgetChanged`, only while report changes was set.
-    void SendChanged() const;
-};
 
 }  // namespace tockly

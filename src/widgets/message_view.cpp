@@ -43,7 +43,7 @@ bfMessageView::bfMessageView(HWND owner, WORD widgetId, SoundPlayer& sound)
     title_.SetEditable(false);
     AddDragLabel(kTitleId);
 
-    SkinIconButton(close_, TinyDarkButtonSkin(), kCloseIcon, kCloseWidth);
+    SkinIconButton(close_, TinyButtonSkin(SkinTheme::Dark), kCloseIcon, kCloseWidth);
     close_.Move(kWidth - kCloseWidth - 6, (kTitleBandHeight - close_.height()) / 2);
 
     stop_.SetCustomSkin(ModernButtonSkin());

@@ -21,6 +21,7 @@
 #include "toolkit/text_edit.h"
 #include "widgets/abstract_widget.h"
 #include "widgets/counting_widget_parts.h"
+#include "widgets/owner_notices.h"
 #include "widgets/timer_rules.h"
 
 namespace tockly {
@@ -51,8 +52,8 @@ public:
     // The remove-after-end toggle of the task's row.
     void SetRemoveAfterEnd(bool remove);
 
-    // Starts or stops the count and shows the pause or play icon. Use this, not the base's.
-    void SetRunning(bool run);
+    // Starts or stops the count and shows the pause or play icon.
+    void SetRunning(bool run) override;
 
     // The menu's texts in the user's language (again after a change of language).
     void SetMenuTexts(const WidgetMenuTexts& texts);

@@ -23,7 +23,7 @@
 #include "toolkit/test_parent.h"
 #include "widgets/hang_guard.h"
 #include "widgets/menu_ids.h"
-#include "widgets/owner_notices.h"
+#include "widgets/owner_notice_log.h"
 
 namespace tockly {
 namespace {

@@ -21,13 +21,15 @@
 #include "toolkit/test_parent.h"
 #include "widgets/hang_guard.h"
 #include "widgets/menu_ids.h"
-#include "widgets/owner_notices.h"
+#include "widgets/owner_notice_log.h"
 #include "widgets/plain_widget.h"
 #include "widgets/widget_test_support.h"
 
 namespace tockly {
 namespace {
 
+using testing::Notice;
+using testing::Notices;
 using testing::PlainWidget;
 using testing::PumpMessages;
 using testing::PumpUntil;
@@ -36,12 +38,9 @@ using testing::TestParent;
 constexpr WORD kWidgetId = 42;
 constexpr WORD kCounterFamily = static_cast<WORD>(WidgetFamily::Counter);
 
-using testing::Notice;
-using testing::Notices;
-
-const Notice kChanged{kWidgetChangedCode, kWidgetId, kSettingsChanged};
+const Notice kChanged = testing::ChangedNotice(kWidgetId);
 Notice Event(int code) {
-    return {kCounterFamily, kWidgetId, code};
+    return testing::EventNotice(WidgetFamily::Counter, kWidgetId, code);
 }
 
 BYTE LayeredAlpha(HWND window) {

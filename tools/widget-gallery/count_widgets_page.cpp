@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gallery_pages.h"
+#include "menu_capture.h"
 #include "support/fake_system_actions.h"
 #include "widgets/counter.h"
 #include "widgets/message_view.h"
@@ -89,23 +90,6 @@ std::unique_ptr<bfMessageView> ShowView(const char16_t* title, const char16_t* t
     return view;
 }
 
-// The visible popup menus of this thread.
-std::vector<HWND> OpenMenus() {
-    std::vector<HWND> menus;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
 // The widget with its menu opened at a point of it, as the screen shows them.
 struct MenuCapture {
     inline static WNDPROC widgetProcedure = nullptr;
@@ -126,21 +110,7 @@ struct MenuCapture {
         int idles = 0;
         onIdle = [&] {
             if (++idles == 1) {
-                std::vector<HWND> windows = OpenMenus();
-                windows.insert(windows.begin(), widget.window());
-                RECT all{};
-                for (const HWND window : windows) {
-                    RECT rect{};
-                    ::GetWindowRect(window, &rect);
-                    ::UnionRect(&all, &all, &rect);
-                }
-                scene.emplace(all.right - all.left, all.bottom - all.top);
-                for (const HWND window : windows) {
-                    RECT rect{};
-                    ::GetWindowRect(window, &rect);
-                    scene->Paste(Canvas::Capture(window, true), rect.left - all.left,
-                                 rect.top - all.top);
-                }
+                scene.emplace(CaptureWithOpenMenus(widget.window()));
             }
             ::EndMenu();
         };

@@ -23,6 +23,8 @@ Canvas MenuPage();
 Canvas TaskCounterPage();
 // The timer, the counter and the end-of-count message in their states, with their menus.
 Canvas CountWidgetsPage();
+// The sticky note in its themes and the stopwatch in its states, with their menus open.
+Canvas NotesPage();
 
 inline std::span<const GalleryPage> GalleryPages() {
     static const GalleryPage pages[] = {
@@ -30,6 +32,7 @@ inline std::span<const GalleryPage> GalleryPages() {
         {L"menus", &MenuPage},
         {L"task-counters", &TaskCounterPage},
         {L"count-widgets", &CountWidgetsPage},
+        {L"notes", &NotesPage},
     };
     return pages;
 }

@@ -7,11 +7,11 @@
 
 #include <algorithm>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "canvas.h"
 #include "gallery_pages.h"
+#include "menu_capture.h"
 #include "toolkit/message_map.h"
 #include "widgets/owner_drawn_menu.h"
 
@@ -28,60 +28,6 @@ inline std::vector<WORD> MenuKeys(int downs, bool intoSubmenu = false, int downs
     return keys;
 }
 
-inline void PressKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (const WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    if (!inputs.empty()) {
-        ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    }
-}
-
-// The visible popup menus of this thread, the newest first.
-inline std::vector<HWND> OpenMenus() {
-    std::vector<HWND> menus;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring_view(name) == L"#32768" && ::IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&menus));
-    return menus;
-}
-
-// The widget and its open menus as the screen shows them.
-inline Canvas CaptureScene(HWND widget) {
-    std::vector<HWND> windows = OpenMenus();
-    // Submenus open after their menu: draw them last, over it.
-    std::reverse(windows.begin(), windows.end());
-    windows.insert(windows.begin(), widget);
-    RECT scene{};
-    ::GetWindowRect(widget, &scene);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        ::UnionRect(&scene, &scene, &rect);
-    }
-    Canvas picture(scene.right - scene.left, scene.bottom - scene.top);
-    for (const HWND window : windows) {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        picture.Paste(Canvas::Capture(window, true), rect.left - scene.left, rect.top - scene.top);
-    }
-    return picture;
-}
-
 // Opens `menu` for `widget` (whose message map is `messages`) at the screen point `at`, presses
 // `keys` in it once it waits for input, captures the scene when everything is open and painted,
 // and closes the menu. Nothing when the menu never waited for input.
@@ -96,13 +42,13 @@ inline std::optional<Canvas> CaptureOpenMenu(HWND widget, MessageMap& messages,
         }
         ++idles;
         if (idles == 1 && !keys.empty()) {
-            PressKeys(keys);
+            PressMenuKeys(keys);
             return 0;
         }
         if (idles <= 2 || idles > 200) {
             // The first idle after the keys: everything is open and painted.
             if (idles <= 2) {
-                scene.emplace(CaptureScene(widget));
+                scene.emplace(CaptureWithOpenMenus(widget));
             }
             ::EndMenu();
         }
