@@ -12,6 +12,14 @@
 
 namespace tockly {
 
+// The 0/1 choices whose meaning the records leave open, as the editors, the widgets and the store
+// take them. The "at"/"in" choice of internet and power tasks is kTargetEnteredAt/In
+// (execution/task_counter_model.h).
+inline constexpr std::int32_t kSoundOnce = 0;
+inline constexpr std::int32_t kSoundMultipleTimes = 1;
+inline constexpr std::int32_t kCountFor = 0;
+inline constexpr std::int32_t kCountTo = 1;
+
 struct ApplicationTask {
     std::u16string title;
     std::int32_t action = 0;  // 0 start a program, 1 end one; stored inverted
