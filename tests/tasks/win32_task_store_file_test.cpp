@@ -7,8 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include "shell/app_settings.h"
 #include "support/fake_outside_world.h"
+#include "support/unique_handle.h"
 #include "support/wide_text.h"
 #include "support/win32_files.h"
 #include "support/win32_process.h"
@@ -139,6 +145,85 @@ TEST_F(TaskStoreFileTest, WithoutTheDataFolderNothingIsWrittenOrCreated) {
     fake_.program.appDataFolder.reset();
     EXPECT_FALSE(WriteTaskStoreFile(settings_, SampleStore()));
     EXPECT_FALSE(ReadTaskStoreFile(settings_).has_value());
+}
+
+}  // namespace
+}  // namespace tockly
+
+namespace tockly {
+namespace {
+
+// A store the program cannot write for a while (another program holds it open without sharing):
+// each save fails and says so, the file keeps the last good save,
+// nothing is left beside it, and the first save once it is writable again goes through.
+TEST_F(TaskStoreFileTest, ASaveThatCannotReplaceTheFileKeepsItAndTheNextOneGoesThrough) {
+    const TaskStore later = testing::ManyTasks(3);
+    struct Obstacle {
+        const char* name;
+        std::function<std::function<void()>(const std::wstring& file)> put;  // gives the removal
+    };
+    const std::vector<Obstacle> obstacles = {
+        {"held open without sharing",
+         [](const std::wstring& file) -> std::function<void()> {
+             auto held = std::make_shared<FileHandle>(
+                 ::CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+             EXPECT_TRUE(*held);
+             return [held] { held->reset(); };
+         }},
+    };
+    for (const Obstacle& obstacle : obstacles) {
+        SCOPED_TRACE(obstacle.name);
+        ASSERT_TRUE(WriteTaskStoreFile(settings_, SampleStore()));
+        const auto before = FileBytes(StoreFile());
+        const std::function<void()> remove = obstacle.put(StoreFile());
+        EXPECT_FALSE(WriteTaskStoreFile(settings_, later));
+        EXPECT_FALSE(WriteTaskStoreFile(settings_, later));
+        remove();
+        EXPECT_EQ(FileBytes(StoreFile()), before);
+        EXPECT_FALSE(testing::PathExists(StoreFile() + L".tmp"));
+        ASSERT_TRUE(WriteTaskStoreFile(settings_, later));
+        EXPECT_EQ(ReadTaskStoreFile(settings_), later);
+    }
+}
+
+}  // namespace
+}  // namespace tockly
+
+namespace tockly {
+namespace {
+
+// A full disk: full_disk_test.sh makes the temporary file of the store in TOCKLY_FULL_DISK_FOLDER a
+// link to /dev/full, where every write fails for want of space, and runs the first test; then it
+// frees the space (removes the link) and runs the second.
+class TaskStoreFullDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* folder = std::getenv("TOCKLY_FULL_DISK_FOLDER");
+        if (folder == nullptr) {
+            GTEST_SKIP() << "run by full_disk_test.sh, which fills the disk";
+        }
+        fake_.program.appDataFolder = FromWide(testing::HostPathToWindows(folder));
+        store_ = testing::HostPathToWindows(folder) + L"\\Tockly\\settings.dat";
+    }
+
+    testing::FakeOutsideWorld fake_;
+    AppSettings settings_{fake_.world};
+    std::wstring store_;
+};
+
+TEST_F(TaskStoreFullDisk, WhileTheDiskIsFullASaveFailsAndKeepsTheFile) {
+    const std::vector<std::uint8_t> before = EncodeTaskStore(SampleStore());
+    testing::WriteFileBytes(store_, before);
+    EXPECT_FALSE(WriteTaskStoreFile(settings_, testing::ManyTasks(3)));
+    EXPECT_FALSE(WriteTaskStoreFile(settings_, testing::ManyTasks(4)));
+    EXPECT_EQ(FileBytes(store_), before);
+    EXPECT_EQ(ReadTaskStoreFile(settings_), SampleStore());
+}
+
+TEST_F(TaskStoreFullDisk, WithSpaceAgainTheNextSaveGoesThrough) {
+    EXPECT_EQ(ReadTaskStoreFile(settings_), SampleStore()) << "what the full disk kept";
+    ASSERT_TRUE(WriteTaskStoreFile(settings_, testing::ManyTasks(3)));
+    EXPECT_EQ(ReadTaskStoreFile(settings_), testing::ManyTasks(3));
 }
 
 }  // namespace
