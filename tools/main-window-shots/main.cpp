@@ -178,16 +178,18 @@ tockly::TaskStore ShotTasks(int x, int y) {
     const TimePoint start{2024, 1, 1, 12, 0, 0, 0};
     const TimePoint later{2090, 1, 1, 12, 0, 0, 0};
     TaskStore store;
-    const char16_t* titles[] = {u"Backup", u"Nightly report of the whole office", u"Mail",
-                                u"Update", u"Cleanup", u"Music", u"Reminder", u"Archive",
-                                u"Logs", u"Last one"};
+    const char16_t* titles[] = {u"Backup",   u"Nightly report of the whole office",
+                                u"Mail",     u"Update",
+                                u"Cleanup",  u"Music",
+                                u"Reminder", u"Archive",
+                                u"Logs",     u"Last one"};
     for (int i = 0; i < 10; ++i) {
         const bool running = i % 3 != 1;
         const bool shown = i % 4 != 2;
         const bool remove = i % 2 == 0;
         const std::u16string title = titles[i];
-        store.application.push_back({title, 0, start, later, u"C:\\Tools\\tool.exe", u"", u"",
-                                     u"", true, remove, shown, running, false, false, x, y, 0});
+        store.application.push_back({title, 0, start, later, u"C:\\Tools\\tool.exe", u"", u"", u"",
+                                     true, remove, shown, running, false, false, x, y, 0});
         if (i < 7) {
             PrintScreenTask shot;
             shot.title = title;
@@ -204,24 +206,81 @@ tockly::TaskStore ShotTasks(int x, int y) {
             store.printScreen.push_back(shot);
         }
         if (i < 3) {
-            store.internet.push_back({title, 0, u"Office", 0, start, later, {}, true, remove, shown,
-                                      running, false, x, y, 0});
+            store.internet.push_back({title,
+                                      0,
+                                      u"Office",
+                                      0,
+                                      start,
+                                      later,
+                                      {},
+                                      true,
+                                      remove,
+                                      shown,
+                                      running,
+                                      false,
+                                      x,
+                                      y,
+                                      0});
         }
         if (i < 2) {
-            store.power.push_back({title, 0, 0, start, later, {}, false, true, remove, shown,
-                                   running, false, x, y, 0});
+            store.power.push_back({title,
+                                   0,
+                                   0,
+                                   start,
+                                   later,
+                                   {},
+                                   false,
+                                   true,
+                                   remove,
+                                   shown,
+                                   running,
+                                   false,
+                                   x,
+                                   y,
+                                   0});
         }
         if (i < 9) {
-            store.timer.push_back({title, {0, 1, 0, 0}, 3600 - 60 * i, false, u"", false, u"", 0,
-                                   true, remove, shown, running, false, x, y, 0});
+            store.timer.push_back({title,
+                                   {0, 1, 0, 0},
+                                   3600 - 60 * i,
+                                   false,
+                                   u"",
+                                   false,
+                                   u"",
+                                   0,
+                                   true,
+                                   remove,
+                                   shown,
+                                   running,
+                                   false,
+                                   x,
+                                   y,
+                                   0});
         }
         if (i < 5) {
-            store.counter.push_back({title, 0, start, later, {}, false, u"", false, u"", 0, true,
-                                     remove, shown, running, false, x, y, 0});
+            store.counter.push_back({title,
+                                     0,
+                                     start,
+                                     later,
+                                     {},
+                                     false,
+                                     u"",
+                                     false,
+                                     u"",
+                                     0,
+                                     true,
+                                     remove,
+                                     shown,
+                                     running,
+                                     false,
+                                     x,
+                                     y,
+                                     0});
         }
         store.stickyNote.push_back({title, u"Text", i % 3, shown, false, x, y, 185, 175, 0});
         if (i < 4) {
-            store.stopwatch.push_back({title, {0, 0, i, 5}, {}, false, shown, true, false, x, y, 0});
+            store.stopwatch.push_back(
+                {title, {0, 0, i, 5}, {}, false, shown, true, false, x, y, 0});
         }
     }
     return store;
