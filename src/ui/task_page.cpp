@@ -110,8 +110,7 @@ void TaskPage::QuickStickyNote(int besideNumber) {
 }
 
 void TaskPage::QuickStopwatch(const StopwatchStart& start) {
-    list_.AddTask(
-        tockly::QuickStopwatch(Defaults(), Text(TextId::STOPWATCH_QUICK_TITLE), start));
+    list_.AddTask(tockly::QuickStopwatch(Defaults(), Text(TextId::STOPWATCH_QUICK_TITLE), start));
 }
 
 }  // namespace tockly
