@@ -165,8 +165,7 @@ protected:
     // next (the messages they post wait).
     void CountDown(int seconds) {
         for (int second = 0; second < seconds; ++second) {
-            time.Advance();
-            ::Sleep(150);
+            time.AdvanceSeenByAll();
         }
     }
     // Waits until a worker started by `start` has taken the second it started in.
