@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# tray_click.sh RESULT_FILE left|right|find|click X Y: run by the tray tests from inside Wine.
+# tray_click.sh RESULT_FILE left|right|find|click X Y|keys KEY...: run by the tray tests from
+# inside Wine.
 # Finds the tray icon that Wine docked in the notification-area host (an X window of Wine's
 # explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
-# with the left or right button; "click X Y" clicks the left button at a point of the screen. An
-# icon that does not dock within ten seconds gives "none".
+# with the left or right button; "click X Y" clicks the left button at a point of the screen, and
+# "keys" types the keys (xdotool names) into the window that has the keyboard. An icon that does
+# not dock within ten seconds gives "none".
 set -uo pipefail
 result=$1
 action=$2
 if [ "$action" = click ]; then
     xdotool mousemove "$3" "$4" click 1
     echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = keys ]; then
+    shift 2
+    xdotool key --delay 80 "$@"
+    echo "typed" >"$result"
     exit 0
 fi
 for _ in $(seq 100); do

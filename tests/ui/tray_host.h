@@ -61,7 +61,7 @@ public:
                     return std::nullopt;
                 }
                 DockedIcon icon;
-                if (first == "clicked") {
+                if (first == "clicked" || first == "typed") {
                     return icon;
                 }
                 icon.x = std::stoi(first);

@@ -1,15 +1,20 @@
 // The tray icon for real, docked in a notification-area host on the test display (the test runs
 // under with_tray_host.sh): a click on it shows the main window, a right click opens the tray
-// menu; and the real Tockly.exe from its start to the tray menu's Exit.
+// menu; and the real Tockly.exe from its start through the tray menu's quick tasks, chosen with
+// the keyboard as a user would, to its Exit.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <string>
 
 #include "main_window_fixture.h"
+#include "support/win32_files.h"
 #include "support/win32_process.h"
+#include "tasks/store_codec.h"
 #include "tray_host.h"
 #include "ui/tray_menu.h"
 
@@ -155,6 +160,70 @@ TEST(TocklyEndToEndTest, TheTrayMenusExitEndsTheProgramWithExitCodeZero) {
         std::to_string(items.left + 40) + " " + std::to_string(items.bottom - 12);
     ASSERT_TRUE(host.Run("click " + exitAt, idle));
     EXPECT_EQ(tockly.WaitForExit(), 0u);
+}
+
+// The real program's visible widgets and windows of our class.
+int VisibleTocklyWindows(DWORD process) {
+    struct Count {
+        DWORD process;
+        int visible;
+    } count{process, 0};
+    ::EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(parameter);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            ::GetClassNameW(window, name, 64);
+            c->visible += owner == c->process &&
+                          std::wstring_view(name) == L"bfAbstractWindowClass" &&
+                          ::IsWindowVisible(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.visible;
+}
+
+TEST(TocklyEndToEndTest, TheTrayMenusQuickTasksAddAStickyNoteAndAStopwatchThatAreSaved) {
+    wchar_t appData[MAX_PATH];
+    ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, appData)));
+    const std::wstring store = std::wstring(appData) + L"\\Tockly\\settings.dat";
+    ::DeleteFileW(store.c_str());
+    TrayHost host;
+    testing::ChildProcess tockly(testing::TocklyExe());
+    ASSERT_TRUE(tockly.started());
+    const auto idle = [] { ::Sleep(20); };
+    // Quick tasks is the sixth item one can choose; its submenu opens on Right with the note
+    // chosen, the stopwatch below it.
+    const std::vector<std::string> choices = {
+        "keys Down Down Down Down Down Down Right Return",
+        "keys Down Down Down Down Down Down Right Down Return"};
+    for (std::size_t choice = 0; choice < choices.size(); ++choice) {
+        SCOPED_TRACE(choices[choice]);
+        ASSERT_TRUE(DockedAsAnIcon(host.Run("right", idle))) << "the icon never docked";
+        ASSERT_TRUE(testing::WaitUntil(
+            [&] { return FindTocklyWindow(tockly.id(), L"#32768") != nullptr; }));
+        ASSERT_TRUE(host.Run(choices[choice], idle));
+        EXPECT_TRUE(testing::WaitUntil([&] {
+            return VisibleTocklyWindows(tockly.id()) == static_cast<int>(choice) + 1;
+        })) << VisibleTocklyWindows(tockly.id());
+    }
+    ASSERT_TRUE(tockly.PostQuit());
+    EXPECT_EQ(tockly.WaitForExit(), 0u);
+
+    const auto bytes = testing::FileBytes(store);
+    ASSERT_TRUE(bytes.has_value());
+    const StoreDecodeResult saved = DecodeTaskStore(*bytes);
+    ASSERT_TRUE(saved.store.has_value()) << saved.error;
+    ASSERT_EQ(saved.store->stickyNote.size(), 1u);
+    // Empty: the store writes an empty text as one blank.
+    EXPECT_EQ(saved.store->stickyNote[0].content, u" ");
+    ASSERT_EQ(saved.store->stopwatch.size(), 1u);
+    // Started from 0 : 00 : 00 and running since.
+    EXPECT_TRUE(saved.store->stopwatch[0].running);
+    EXPECT_EQ(saved.store->stopwatch[0].elapsed.hours, 0);
+    EXPECT_EQ(saved.store->stopwatch[0].elapsed.minutes, 0);
+    ::DeleteFileW(store.c_str());
 }
 
 }  // namespace
