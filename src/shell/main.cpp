@@ -7,6 +7,7 @@
 #include "platform/win32_clock.h"
 #include "platform/win32_mail.h"
 #include "platform/win32_program_environment.h"
+#include "platform/win32_system_actions.h"
 #include "shell/error_guard.h"
 #include "shell/startup.h"
 
@@ -17,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         tockly::Win32Clock clock;
         tockly::OutsideWorld world{program, autostart, clock};
         tockly::Win32MailComposer mail;
-        return tockly::RunTockly(instance, world, mail);
+        tockly::Win32SystemActions actions;
+        return tockly::RunTockly(instance, world, mail, actions.actions);
     });
 }

@@ -10,6 +10,8 @@
 #include "shell/error_guard.h"
 #include "shell/language_table.h"
 #include "shell/message_loop.h"
+#include "platform/win32_file_dialogs.h"
+#include "platform/win32_monotonic_clock.h"
 #include "support/unique_handle.h"
 #include "toolkit/skin_cache.h"
 #include "ui/main_window.h"
@@ -53,7 +55,8 @@ UniqueWindow CreateInstanceMarker(HINSTANCE instance) {
 
 }  // namespace
 
-int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail) {
+int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail,
+              SystemActions& actions) {
     [[maybe_unused]] const bool silentStart = HasSilentFlag();
     RefuseSystemsBeforeVista();
     if (::FindWindowW(nullptr, kInstanceMarkerName) != nullptr) {
@@ -72,17 +75,22 @@ int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail) {
     languages.SetSettings(settings.get());
     languages.Load();
 
+    // What the widgets count with and ask the user through; they outlive the main window.
+    Win32MonotonicClock elapsed;
+    Win32FileDialogs dialogs;
+
     // The settings outlive the main window, whose going still saves through them.
-    bfMainWindow mainWindow({mail});
+    bfMainWindow mainWindow({mail, {actions, world.clock, elapsed, dialogs}});
     mainWindow.SetSettings(settings.get());
     mainWindow.Set24HourClock(UserUses24HourClock());
-    // The task lists load the task store here and set the main window's store saver.
+    // Every stored task back with its row and widget, before the texts, which then reach them too.
+    mainWindow.LoadTasks();
     mainWindow.SetLanguageTable(&languages);
     mainWindow.RetranslateAll();
     mainWindow.PlaceWindow();
 
-    // The tray's Exit closes the main window, whose going posts the quit message. The main
-    // window's destructor then saves the task store before anything of it is destroyed.
+    // The tray's Exit closes the main window, which saves the task store before anything of it is
+    // destroyed; its going posts the quit message.
     return RunMessageLoop();
 }
 

@@ -109,6 +109,11 @@ struct PowerTask {
     bool operator==(const PowerTask&) const = default;
 };
 
+// How a timer's or counter's end sound plays (soundRepetition): once, or over and over until its
+// end-of-count message is closed.
+inline constexpr std::int32_t kSoundOnce = 0;
+inline constexpr std::int32_t kSoundRepeated = 1;
+
 struct TimerTask {
     std::u16string title;
     Duration duration;  // days, hours, minutes, seconds

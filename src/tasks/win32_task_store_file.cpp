@@ -78,4 +78,20 @@ std::optional<TaskStore> LoadTaskStoreFile(DataFileWriter& files, const Clock& c
     return store;
 }
 
+bool SaveTasks(const TaskRegistry& registry, DataFileWriter& files) {
+    if (!registry.complete()) {
+        return false;
+    }
+    return WriteTaskStoreFile(files, registry.Snapshot());
+}
+
+bool LoadTasks(TaskRegistry& registry, DataFileWriter& files, const Clock& clock) {
+    const std::optional<TaskStore> store = LoadTaskStoreFile(files, clock);
+    if (!store) {
+        return false;
+    }
+    registry.Load(*store);
+    return true;
+}
+
 }  // namespace tockly

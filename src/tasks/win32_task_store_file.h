@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "support/data_file_writer.h"
 #include "tasks/task_records.h"
+#include "tasks/task_registry.h"
 
 namespace tockly {
 
@@ -36,5 +37,14 @@ std::optional<TaskStore> ReadTaskStoreFile(DataFileWriter& files);
 // present (ApplyLoadRules). Saving them right away writes what "tockly-inspect store --now
 // --rewrite" writes for the same file and moment.
 std::optional<TaskStore> LoadTaskStoreFile(DataFileWriter& files, const Clock& clock);
+
+// SaveTasks: every task of the task lists, each record taken under its widget's lock, written
+// through WriteTaskStoreFile. False, with the file untouched, when a list is missing from the
+// registry, there is no data folder or the write fails.
+[[nodiscard]] bool SaveTasks(const TaskRegistry& registry, DataFileWriter& files);
+
+// LoadTasks: the tasks of LoadTaskStoreFile handed to their lists, kind by kind. A missing,
+// unreadable or damaged file loads nothing and leaves the lists as they are; false then.
+bool LoadTasks(TaskRegistry& registry, DataFileWriter& files, const Clock& clock);
 
 }  // namespace tockly

@@ -1,8 +1,10 @@
 #include "ui/main_window.h"
 
+#include <exception>
 #include <utility>
 
 #include "support/gdi_handles.h"
+#include "tasks/win32_task_store_file.h"
 #include "toolkit/skin_drawing.h"
 #include "ui/tray_menu.h"
 
@@ -11,6 +13,8 @@ namespace {
 
 // Posted when the focus may have left the program; handled once the activation has settled.
 constexpr UINT kCheckFocusMessage = WM_APP + 1;
+// Posted when a task list asks for a save: everything that changed in one go is saved once.
+constexpr UINT kSaveStoreMessage = WM_APP + 2;
 
 constexpr int kFadeSteps = 6;
 constexpr UINT kFadeIntervalMs = 15;
@@ -85,8 +89,10 @@ bfMainWindow::bfMainWindow(MainWindowServices services)
         return ::DefWindowProcW(window(), message, wParam, lParam);
     });
     map.Set(kCheckFocusMessage, this, &bfMainWindow::CheckFocusLeft);
-    map.Set(WM_CLOSE, [this](UINT, WPARAM, LPARAM) -> LRESULT {
-        ::DestroyWindow(window());
+    map.Set(WM_CLOSE, this, &bfMainWindow::OnClose);
+    map.Set(kSaveStoreMessage, [this](UINT, WPARAM, LPARAM) -> LRESULT {
+        savePosted_ = false;
+        SaveStore();
         return 0;
     });
     map.Set(WM_DESTROY, [this](UINT, WPARAM, LPARAM) -> LRESULT {
@@ -132,8 +138,11 @@ bfMainWindow::bfMainWindow(MainWindowServices services)
 }
 
 bfMainWindow::~bfMainWindow() {
-    // Before anything goes: the task lists still hold every task.
-    SaveStore();
+    // Before anything goes: the task lists still hold every task. Not while an error unwinds: what
+    // the lists hold then may be half made.
+    if (std::uncaught_exceptions() == 0) {
+        SaveStore();
+    }
     // The controls and pages go next; what their going sends the window finds no handler.
     messages().Clear();
     tray_.reset();
@@ -168,8 +177,11 @@ void bfMainWindow::MakePages() {
     pages_[static_cast<std::size_t>(PageKind::Information)] =
         std::make_unique<InformationPage>(window());
     for (std::size_t kind = 0; kind < kTaskPages.size(); ++kind) {
-        pages_[static_cast<std::size_t>(kTaskPages[kind])] =
-            std::make_unique<TaskPage>(window(), static_cast<TaskKind>(kind));
+        auto page = std::make_unique<TaskPage>(window(), static_cast<TaskKind>(kind),
+                                               services_.tasks, [this] { RequestSave(); });
+        taskPages_[kind] = page.get();
+        registry_.Attach(static_cast<TaskKind>(kind), page->list());
+        pages_[static_cast<std::size_t>(kTaskPages[kind])] = std::move(page);
     }
     home_ = std::make_unique<HomePage>(window());
 }
@@ -177,6 +189,28 @@ void bfMainWindow::MakePages() {
 void bfMainWindow::SetSettings(AppSettings* settings) {
     settings_ = settings;
     settingsPage_->SetSettings(settings);
+    for (TaskPage* page : taskPages_) {
+        page->SetSettings(settings);
+    }
+}
+
+bool bfMainWindow::LoadTasks() {
+    storeLoaded_ = true;
+    return settings_ != nullptr &&
+           tockly::LoadTasks(registry_, *settings_, services_.tasks.clock);
+}
+
+bool bfMainWindow::SaveTasks() {
+    if (settings_ == nullptr || !storeLoaded_ || tasksClosed_) {
+        return false;
+    }
+    return tockly::SaveTasks(registry_, *settings_);
+}
+
+void bfMainWindow::RequestSave() {
+    if (!savePosted_) {
+        savePosted_ = ::PostMessageW(window(), kSaveStoreMessage, 0, 0) != FALSE;
+    }
 }
 
 void bfMainWindow::SetLanguageTable(LanguageTable* languages) {
@@ -285,9 +319,25 @@ void bfMainWindow::Apply(const Navigation::Step& step) {
 }
 
 void bfMainWindow::SaveStore() {
+    if (tasksClosed_) {
+        return;
+    }
     if (saveStore_) {
         saveStore_();
+        return;
     }
+    static_cast<void>(SaveTasks());
+}
+
+void bfMainWindow::OnClose() {
+    // Saved while every widget still has its window: a window destroyed with ours would take
+    // what it holds (a sticky note's text) with it.
+    SaveStore();
+    tasksClosed_ = true;
+    for (TaskPage* page : taskPages_) {
+        page->list().CloseTasks();
+    }
+    ::DestroyWindow(window());
 }
 
 void bfMainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -325,12 +375,14 @@ void bfMainWindow::OnTrayCommand(int id) {
             for (const PageKind kind : kTaskPages) {
                 page(kind).ResetPositions();
             }
+            RequestSave();
             return;
         case TrayAction::ShowAllWidgets:
         case TrayAction::HideAllWidgets:
             for (const PageKind kind : kTaskPages) {
                 page(kind).ShowAllWidgets(command.action == TrayAction::ShowAllWidgets);
             }
+            RequestSave();
             return;
         case TrayAction::OpenPage:
             ShowInFront();

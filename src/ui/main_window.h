@@ -8,8 +8,12 @@
 // It hides itself when the focus leaves the program, unless the pin is pressed or a page's file
 // dialog is open; it is placed again when the work area or the clock convention changes.
 //
-// The task store is saved through a hook (SetStoreSaver): when the session ends, and first thing
-// when the main window goes, before the pages and their task lists are destroyed.
+// The task pages' lists make up the TaskRegistry, which the task store is loaded into once
+// (LoadTasks, at start) and saved from: shortly after any change (the lists ask, and what they
+// ask in one go is saved once), at once when the session ends, and at the end: the tray's Exit
+// (WM_CLOSE) saves before anything is destroyed, then stops and destroys every task, then the
+// window; a main window that goes otherwise (the loop ended by a quit message) saves first thing
+// in its destructor. Nothing is saved before the store was loaded, nor while an error unwinds.
 
 #include <windows.h>
 
@@ -21,6 +25,7 @@
 #include "platform/mail.h"
 #include "shell/app_settings.h"
 #include "shell/language_table.h"
+#include "tasks/task_registry.h"
 #include "toolkit/abstract_window.h"
 #include "toolkit/paint_buffer.h"
 #include "toolkit/skin_cache.h"
@@ -31,6 +36,7 @@
 #include "ui/navigation.h"
 #include "ui/settings_page.h"
 #include "ui/task_page.h"
+#include "ui/task_services.h"
 #include "ui/tray_icon.h"
 
 namespace tockly {
@@ -42,6 +48,8 @@ bool UserUses24HourClock();
 // What the main window needs from outside besides the settings and the language table.
 struct MainWindowServices {
     MailComposer& mail;
+    // What the task lists give their widgets.
+    TaskServices tasks;
     // Read at every WM_SETTINGCHANGE.
     std::function<bool()> uses24HourClock = &UserUses24HourClock;
     TrayIcon::NotifyCall notifyIcon = &::Shell_NotifyIconW;
@@ -58,9 +66,16 @@ public:
     // the settings page's language list. Until the table is set, RetranslateAll does nothing.
     void SetSettings(AppSettings* settings);
     void SetLanguageTable(LanguageTable* languages);
-    // Saves the task store; the task lists set it. Called when the session ends and when the main
-    // window goes, before anything is destroyed.
+    // Stands in for the save of the task store (tests count the saves).
     void SetStoreSaver(std::function<void()> saveStore) { saveStore_ = std::move(saveStore); }
+
+    // The stored tasks into the lists (start-up, once, after SetSettings). False when there was
+    // no store to load (the lists stay empty).
+    bool LoadTasks();
+    // Writes the task store now; false when it could not (or may not yet) be written.
+    bool SaveTasks();
+    // Asks for a save of the task store: it follows once the messages in the queue are handled.
+    void RequestSave();
 
     // The clock convention, handed to the pages whose forms take a time of day.
     void Set24HourClock(bool twentyFourHour);
@@ -80,6 +95,11 @@ public:
     const Navigation& navigation() const noexcept { return navigation_; }
     MenuButton& button(int id) noexcept { return *buttons_[static_cast<std::size_t>(id - 1)]; }
     Page& page(PageKind kind) noexcept { return *pages_[static_cast<std::size_t>(kind)]; }
+    TaskPage& taskPage(TaskKind kind) noexcept {
+        return *taskPages_[static_cast<std::size_t>(kind)];
+    }
+    bfTaskListView& taskList(TaskKind kind) noexcept { return taskPage(kind).list(); }
+    const TaskRegistry& tasks() const noexcept { return registry_; }
     HomePage& home() noexcept { return *home_; }
     SettingsPage& settingsPage() noexcept { return *settingsPage_; }
     TrayIcon& tray() noexcept { return *tray_; }
@@ -91,6 +111,7 @@ private:
     // Shows and presses what the navigation says, after one of its steps.
     void Apply(const Navigation::Step& step);
     void SaveStore();
+    void OnClose();
 
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnTrayCommand(int id);
@@ -111,12 +132,18 @@ private:
     Navigation navigation_;
     std::array<std::unique_ptr<MenuButton>, menu_button::kLast> buttons_;
     std::array<std::unique_ptr<Page>, kPageKindCount> pages_;
+    std::array<TaskPage*, kTaskKindCount> taskPages_{};
+    TaskRegistry registry_;
     SettingsPage* settingsPage_ = nullptr;
     std::unique_ptr<HomePage> home_;
     std::unique_ptr<TrayIcon> tray_;
     AppSettings* settings_ = nullptr;
     LanguageTable* languages_ = nullptr;
     std::function<void()> saveStore_;
+    bool storeLoaded_ = false;
+    bool savePosted_ = false;
+    // The tasks were saved and destroyed at the end: nothing is saved any more.
+    bool tasksClosed_ = false;
     bool twentyFourHour_ = true;
     bool fadedIn_ = false;
     int fadeStep_ = 0;

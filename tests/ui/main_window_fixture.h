@@ -14,9 +14,12 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/monotonic_clock.h"
 #include "shell/app_settings.h"
 #include "shell/language_table.h"
+#include "support/fake_file_dialogs.h"
 #include "support/fake_outside_world.h"
+#include "support/fake_system_actions.h"
 #include "support/recording_fakes.h"
 #include "support/wide_text.h"
 #include "support/win32_test_paths.h"
@@ -48,7 +51,8 @@ protected:
         languages = std::make_unique<LanguageTable>(program);
         languages->SetSettings(settings.get());
         languages->Load();
-        MainWindowServices services{mail, [this] { return twentyFourHour; }, &RecordNotify};
+        MainWindowServices services{mail, TaskServicesOfTest(), [this] { return twentyFourHour; },
+                                    &RecordNotify};
         window = std::make_unique<bfMainWindow>(services);
         window->SetSettings(settings.get());
         window->Set24HourClock(twentyFourHour);
@@ -101,6 +105,11 @@ protected:
     }
     TaskPage& taskPage(PageKind kind) { return static_cast<TaskPage&>(window->page(kind)); }
 
+    TaskServices TaskServicesOfTest() { return {actions.actions, clock, elapsed, dialogs}; }
+
+    FakeSystemActions actions;
+    ManualMonotonicClock elapsed;
+    FakeFileDialogs dialogs;
     FakeProgramEnvironment program;
     RecordingAutostart autostart;
     FixedClock clock{TimePoint{2024, 1, 1, 12, 0, 0, 0}};

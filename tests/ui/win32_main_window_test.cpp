@@ -213,25 +213,46 @@ TEST_F(MainWindowTest, TheStopwatchPlateSendsTheStartingTimeOnAClickInsideIt) {
     ASSERT_TRUE(MouseAt(handle(), kStopwatchPlate.left - 20, y));
     EXPECT_EQ(window->home().stopwatchState(), MouseState::Normal);
     ASSERT_TRUE(MouseAt(handle(), kStopwatchPlate.left - 20, y, MOUSEEVENTF_LEFTUP));
-    EXPECT_FALSE(taskPage(PageKind::Stopwatch).lastStopwatchStart());
+    bfTaskListView& stopwatches = window->taskList(TaskKind::Stopwatch);
+    EXPECT_EQ(stopwatches.taskCount(), 0);
 
+    // A quick stopwatch, running from the entered time.
     ASSERT_TRUE(ClickAt(handle(), x, y));
-    EXPECT_EQ(taskPage(PageKind::Stopwatch).lastStopwatchStart(), StopwatchStart::At(1, 2, 3));
+    ASSERT_EQ(stopwatches.taskCount(), 1);
+    const auto watch = std::get<StopwatchTask>(*stopwatches.TaskRecord(1));
+    EXPECT_EQ(watch.elapsed, (Duration{0, 1, 2, 3}));
+    EXPECT_TRUE(watch.running);
+    EXPECT_TRUE(watch.shown);
+    EXPECT_EQ(watch.title, u"Quick stopwatch");
     EXPECT_NE(window->home().stopwatchState(), MouseState::Pressed);
 
     // The sticky note plate is a button of its own: command 1201 to the sticky note page.
     ASSERT_TRUE(ClickAt(handle(), kStickyNotePlate.left + 30, kStickyNotePlate.top + 30));
     ASSERT_TRUE(taskPage(PageKind::StickyNote).lastCommand());
     EXPECT_EQ(taskPage(PageKind::StickyNote).lastCommand()->id, kCommandQuickStickyNote);
+    EXPECT_EQ(window->taskList(TaskKind::StickyNote).taskCount(), 1);
 }
 
 TEST_F(MainWindowTest, TrayCommandsOpenPagesRunQuickTasksMailAndExit) {
+    settings->values().stickyNoteTheme = 2;
+    settings->values().widgetTransparency = 30;
     ::SendMessageW(handle(), WM_COMMAND, menu_id::kTrayQuickStopwatch, 0);
-    EXPECT_EQ(taskPage(PageKind::Stopwatch).lastStopwatchStart(), StopwatchStart::At(0, 0, 0));
+    ASSERT_EQ(window->taskList(TaskKind::Stopwatch).taskCount(), 1);
+    const auto watch = std::get<StopwatchTask>(*window->taskList(TaskKind::Stopwatch).TaskRecord(1));
+    EXPECT_EQ(watch.elapsed, Duration{});
+    EXPECT_TRUE(watch.running);
+    EXPECT_EQ(watch.transparency, 30);
     ::SendMessageW(handle(), WM_COMMAND, menu_id::kTrayQuickStickyNote, 0);
     ASSERT_TRUE(taskPage(PageKind::StickyNote).lastCommand());
     EXPECT_EQ(taskPage(PageKind::StickyNote).lastCommand()->id, kCommandQuickStickyNote);
     EXPECT_EQ(taskPage(PageKind::StickyNote).lastCommand()->code, 0);
+    ASSERT_EQ(window->taskList(TaskKind::StickyNote).taskCount(), 1);
+    // Centred on the primary screen, in the settings' theme.
+    const auto note = std::get<StickyNoteTask>(*window->taskList(TaskKind::StickyNote).TaskRecord(1));
+    EXPECT_EQ(note.theme, 2);
+    EXPECT_EQ(note.x, (::GetSystemMetrics(SM_CXSCREEN) - note.width) / 2);
+    EXPECT_EQ(note.y, (::GetSystemMetrics(SM_CYSCREEN) - note.height) / 2);
+    EXPECT_TRUE(note.shown);
 
     ::SendMessageW(handle(), WM_COMMAND, kStopwatch, 0);  // a page open before
     ::SendMessageW(handle(), WM_COMMAND, menu_id::kTrayPowerManagement, 0);

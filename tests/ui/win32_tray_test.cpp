@@ -25,7 +25,7 @@ class TrayIconTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetSkinFileFolder(testing::BinaryFolder());
-        MainWindowServices services{mail};
+        MainWindowServices services{mail, {actions.actions, clock, elapsed, dialogs}};
         window = std::make_unique<bfMainWindow>(services);
         window->PlaceWindow();
     }
@@ -35,6 +35,10 @@ protected:
     }
 
     testing::RecordingMail mail;
+    testing::FakeSystemActions actions;
+    FixedClock clock{TimePoint{2024, 1, 1, 12, 0, 0, 0}};
+    ManualMonotonicClock elapsed;
+    testing::FakeFileDialogs dialogs;
     std::unique_ptr<bfMainWindow> window;
     TrayHost host;
 };

@@ -1,6 +1,8 @@
 // main-window-shots OUTPUT_FOLDER PROGRAM_FOLDER: shows the main window on every page and the tray
 // menu with each submenu open, and saves them as OUTPUT_FOLDER\main-window-<name>.bmp. The skin
-// files and language files are taken from PROGRAM_FOLDER (the folder of Tockly.exe).
+// files and language files are taken from PROGRAM_FOLDER (the folder of Tockly.exe). The task
+// pages show lists filled with tasks that never act (stopped, or due in years), whose widgets
+// stand away from the main window.
 
 #include <windows.h>
 
@@ -16,6 +18,9 @@
 #include "canvas.h"
 #include "platform/win32_autostart_registry.h"
 #include "platform/win32_clock.h"
+#include "platform/win32_file_dialogs.h"
+#include "platform/win32_monotonic_clock.h"
+#include "platform/win32_system_actions.h"
 #include "shell/app_settings.h"
 #include "shell/error_guard.h"
 #include "shell/language_table.h"
@@ -166,6 +171,62 @@ std::vector<WORD> Downs(int count, bool intoSubmenu) {
     return keys;
 }
 
+// A few tasks of each kind for the lists, with long titles among them; the widgets stand at
+// (x, y), away from the main window.
+tockly::TaskStore ShotTasks(int x, int y) {
+    using namespace tockly;
+    const TimePoint start{2024, 1, 1, 12, 0, 0, 0};
+    const TimePoint later{2090, 1, 1, 12, 0, 0, 0};
+    TaskStore store;
+    const char16_t* titles[] = {u"Backup", u"Nightly report of the whole office", u"Mail",
+                                u"Update", u"Cleanup", u"Music", u"Reminder", u"Archive",
+                                u"Logs", u"Last one"};
+    for (int i = 0; i < 10; ++i) {
+        const bool running = i % 3 != 1;
+        const bool shown = i % 4 != 2;
+        const bool remove = i % 2 == 0;
+        const std::u16string title = titles[i];
+        store.application.push_back({title, 0, start, later, u"C:\\Tools\\tool.exe", u"", u"",
+                                     u"", true, remove, shown, running, false, false, x, y, 0});
+        if (i < 7) {
+            PrintScreenTask shot;
+            shot.title = title;
+            shot.saveIn = u"C:\\Shots";
+            shot.filePrefix = u"shot_";
+            shot.start = start;
+            shot.target = later;
+            shot.repeatPeriod = {0, 0, 1, 0};
+            shot.shown = shown;
+            shot.running = running;
+            shot.removeAfterEnd = remove;
+            shot.x = x;
+            shot.y = y;
+            store.printScreen.push_back(shot);
+        }
+        if (i < 3) {
+            store.internet.push_back({title, 0, u"Office", 0, start, later, {}, true, remove, shown,
+                                      running, false, x, y, 0});
+        }
+        if (i < 2) {
+            store.power.push_back({title, 0, 0, start, later, {}, false, true, remove, shown,
+                                   running, false, x, y, 0});
+        }
+        if (i < 9) {
+            store.timer.push_back({title, {0, 1, 0, 0}, 3600 - 60 * i, false, u"", false, u"", 0,
+                                   true, remove, shown, running, false, x, y, 0});
+        }
+        if (i < 5) {
+            store.counter.push_back({title, 0, start, later, {}, false, u"", false, u"", 0, true,
+                                     remove, shown, running, false, x, y, 0});
+        }
+        store.stickyNote.push_back({title, u"Text", i % 3, shown, false, x, y, 185, 175, 0});
+        if (i < 4) {
+            store.stopwatch.push_back({title, {0, 0, i, 5}, {}, false, shown, true, false, x, y, 0});
+        }
+    }
+    return store;
+}
+
 int Run(const std::wstring& folder, const std::wstring& programFolder) {
     using namespace tockly;
     SetSkinFileFolder(programFolder);
@@ -180,8 +241,20 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
     languages.Load();
 
     NoMail mail;
-    bfMainWindow window({mail});
+    // The tasks never come due: these are never asked to act.
+    Win32SystemActions actions;
+    Win32MonotonicClock elapsed;
+    Win32FileDialogs dialogs;
+    bfMainWindow window({mail, {actions.actions, clock, elapsed, dialogs}});
     window.SetSettings(&settings);
+    const TaskStore tasks = ShotTasks(::GetSystemMetrics(SM_CXSCREEN) - 240, 300);
+    for (std::size_t kind = 0; kind < kTaskKindCount; ++kind) {
+        window.taskList(static_cast<TaskKind>(kind))
+            .LoadTasks(TasksOfKind(tasks, static_cast<TaskKind>(kind)));
+    }
+    // A row selected, and a list scrolled to its end.
+    window.taskList(TaskKind::Application).SelectRow(2);
+    window.taskList(TaskKind::Timer).ScrollTo(1000);
     window.SetLanguageTable(&languages);
     window.RetranslateAll();
     ::SetWindowPos(window.window(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -213,7 +286,7 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
     }
     Press(window, menu_button::kBack);
 
-    // The German texts, on the home page and the settings page.
+    // The German texts, on the home page, the settings page and a task page.
     ::SendMessageW(window.window(), WM_COMMAND, MAKEWPARAM(kCommandHome, 0), 0);
     if (languages.Select(u"Deutsch")) {
         languages.LoadSelected();
@@ -222,6 +295,8 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
         saved = Save(folder, L"home-deutsch", Canvas::Capture(window.window())) && saved;
         Press(window, menu_button::kSettings);
         saved = Save(folder, L"settings-deutsch", Canvas::Capture(window.window())) && saved;
+        Press(window, menu_button::kStickyNotes);
+        saved = Save(folder, L"sticky-notes-deutsch", Canvas::Capture(window.window())) && saved;
         languages.Select(u"English");
         languages.LoadSelected();
         window.RetranslateAll();
