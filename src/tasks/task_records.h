@@ -111,8 +111,7 @@ struct PowerTask {
 
 // How a timer's or counter's end sound plays (soundRepetition): once, or over and over until its
 // end-of-count message is closed.
-inline constexpr std::int32_t kSoundOnce = 0;
-inline constexpr std::int32_t kSoundRepeated = 1;
+inline constexpr std::int32_t kSoundRepeated = kSoundMultipleTimes;
 
 struct TimerTask {
     std::u16string title;
