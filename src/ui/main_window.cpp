@@ -200,8 +200,7 @@ void bfMainWindow::SetSettings(AppSettings* settings) {
 
 bool bfMainWindow::LoadTasks() {
     storeLoaded_ = true;
-    return settings_ != nullptr &&
-           tockly::LoadTasks(registry_, *settings_, services_.tasks.clock);
+    return settings_ != nullptr && tockly::LoadTasks(registry_, *settings_, services_.tasks.clock);
 }
 
 bool bfMainWindow::SaveTasks() {

@@ -67,8 +67,8 @@ TaskPage::TaskPage(HWND owner, TaskKind kind, const PageServices& services,
     pageTitle_->SetTextColors(RGB(240, 240, 240), kTextOnMainWindow.disabled);
     pageTitle_->SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     titleCaption_ = &MakeCaption(kTitleCaptionWidth);
-    titleField_ = &form_.Make<bfTextEdit>(0, 0, kSilent,
-                                          ScrollingForm::kContentWidth - kLeft - kTitleCaptionWidth);
+    titleField_ = &form_.Make<bfTextEdit>(
+        0, 0, kSilent, ScrollingForm::kContentWidth - kLeft - kTitleCaptionWidth);
     submit_ = &form_.Make<bfButton>(0, 0, ids.submit, kSubmitWidth, ButtonStyle::Green);
     On(*titleField_, [this](int) { TitleChanged(titleField_->Text()); });
     On(*submit_, [this](int) { Submit(); });
@@ -172,7 +172,8 @@ bool TaskPage::HandleCommand(const PageCommand& command) {
         return true;
     }
     const bfAbstractControl* control = bfAbstractControl::FromCommand(command.parameter);
-    if (const auto found = handlers_.find(control); control != nullptr && found != handlers_.end()) {
+    if (const auto found = handlers_.find(control);
+        control != nullptr && found != handlers_.end()) {
         // A copy: the handler may change the form's handlers.
         const Handler handler = found->second;
         handler(command.code);
@@ -259,6 +260,20 @@ SettingsValues TaskPage::Defaults() const {
     return settings_ != nullptr ? settings_->values() : SettingsValues{};
 }
 
+std::optional<std::u16string> TaskPage::ChooseFile(WORD guard, FileTypeFilter filter) {
+    return Guarded(guard, [&] {
+        return services_.tasks.dialogs.ChooseFileToOpen({owner_, {std::move(filter)}, {}});
+    });
+}
+
+std::optional<std::u16string> TaskPage::ChooseFolder(WORD guard) {
+    return Guarded(guard, [&] { return services_.tasks.dialogs.ChooseFolder({owner_, {}}); });
+}
+
+TimePoint TaskPage::Now() const {
+    return FormNow(services_.tasks.clock);
+}
+
 std::u16string TaskPage::Text(TextId id) const {
     return languageTexts_ != nullptr ? languageTexts_->Text(id) : LanguageTexts{}.Text(id);
 }
@@ -275,8 +290,7 @@ void TaskPage::QuickStickyNote(int besideNumber) {
 }
 
 void TaskPage::QuickStopwatch(const StopwatchStart& start) {
-    list_.AddTask(
-        tockly::QuickStopwatch(Defaults(), Text(TextId::STOPWATCH_QUICK_TITLE), start));
+    list_.AddTask(tockly::QuickStopwatch(Defaults(), Text(TextId::STOPWATCH_QUICK_TITLE), start));
 }
 
 }  // namespace tockly

@@ -23,6 +23,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "platform/path_probe.h"
 #include "platform/process_enumerator.h"
@@ -56,6 +57,22 @@ struct PageTexts {
     TextId createButton;
     TextId changeButton;
 };
+
+// The task a form's create (`create()`, no current task) or change (`change(task)`) makes, or
+// nullopt when the form refused it.
+template <typename Task, typename Create, typename Change>
+std::optional<StoredTask> SubmitWith(const StoredTask* current, Create&& create, Change&& change) {
+    std::optional<Task> made;
+    if (current == nullptr) {
+        made = create().record;
+    } else if (const auto* task = std::get_if<Task>(current)) {
+        made = change(*task).record;
+    }
+    if (!made) {
+        return std::nullopt;
+    }
+    return StoredTask(std::move(*made));
+}
 
 class TaskPage : public Page {
 public:
@@ -128,6 +145,13 @@ protected:
     // `handler` runs when `control` tells its parent something (its code in the high word); the
     // form is shown again after it.
     void On(bfAbstractControl& control, Handler handler);
+    // `take(control)` runs when any of `controls` tells its parent something.
+    template <typename Take>
+    void OnEach(const std::vector<bfAbstractControl*>& controls, Take take) {
+        for (bfAbstractControl* control : controls) {
+            On(*control, [take, control](int) { take(control); });
+        }
+    }
     // The shared rows at the top: the page title, and the title caption with its field.
     std::vector<FormRow> HeadRows() const;
     // The row of the create/change button.
@@ -140,6 +164,8 @@ protected:
     bfStaticText& MakeCaption(int width);
     std::u16string Text(TextId id) const;
     SettingsValues Defaults() const;
+    // The present as the forms take it.
+    TimePoint Now() const;
     const PageServices& services() const noexcept { return services_; }
     HWND owner() const noexcept { return owner_; }
     // A file or folder dialog held by the main window's dialog guard (`guard`, high word 1
@@ -151,6 +177,10 @@ protected:
         ::SendMessageW(owner_, WM_COMMAND, MAKEWPARAM(guard, 0), 0);
         return answer;
     }
+
+    // A file to open chosen in the system's dialog held by the dialog guard `guard`.
+    std::optional<std::u16string> ChooseFile(WORD guard, FileTypeFilter filter);
+    std::optional<std::u16string> ChooseFolder(WORD guard);
 
     ScrollingForm form_;
 

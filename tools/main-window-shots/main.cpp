@@ -178,16 +178,18 @@ tockly::TaskStore ShotTasks(int x, int y) {
     const TimePoint start{2024, 1, 1, 12, 0, 0, 0};
     const TimePoint later{2090, 1, 1, 12, 0, 0, 0};
     TaskStore store;
-    const char16_t* titles[] = {u"Backup", u"Nightly report of the whole office", u"Mail",
-                                u"Update", u"Cleanup", u"Music", u"Reminder", u"Archive",
-                                u"Logs", u"Last one"};
+    const char16_t* titles[] = {u"Backup",   u"Nightly report of the whole office",
+                                u"Mail",     u"Update",
+                                u"Cleanup",  u"Music",
+                                u"Reminder", u"Archive",
+                                u"Logs",     u"Last one"};
     for (int i = 0; i < 10; ++i) {
         const bool running = i % 3 != 1;
         const bool shown = i % 4 != 2;
         const bool remove = i % 2 == 0;
         const std::u16string title = titles[i];
-        store.application.push_back({title, 0, start, later, u"C:\\Tools\\tool.exe", u"", u"",
-                                     u"", true, remove, shown, running, false, false, x, y, 0});
+        store.application.push_back({title, 0, start, later, u"C:\\Tools\\tool.exe", u"", u"", u"",
+                                     true, remove, shown, running, false, false, x, y, 0});
         if (i < 7) {
             PrintScreenTask shot;
             shot.title = title;
@@ -204,27 +206,134 @@ tockly::TaskStore ShotTasks(int x, int y) {
             store.printScreen.push_back(shot);
         }
         if (i < 3) {
-            store.internet.push_back({title, 0, u"Office", 0, start, later, {}, true, remove, shown,
-                                      running, false, x, y, 0});
+            store.internet.push_back({title,
+                                      0,
+                                      u"Office",
+                                      0,
+                                      start,
+                                      later,
+                                      {},
+                                      true,
+                                      remove,
+                                      shown,
+                                      running,
+                                      false,
+                                      x,
+                                      y,
+                                      0});
         }
         if (i < 2) {
-            store.power.push_back({title, 0, 0, start, later, {}, false, true, remove, shown,
-                                   running, false, x, y, 0});
+            store.power.push_back({title,
+                                   0,
+                                   0,
+                                   start,
+                                   later,
+                                   {},
+                                   false,
+                                   true,
+                                   remove,
+                                   shown,
+                                   running,
+                                   false,
+                                   x,
+                                   y,
+                                   0});
         }
         if (i < 9) {
-            store.timer.push_back({title, {0, 1, 0, 0}, 3600 - 60 * i, false, u"", false, u"", 0,
-                                   true, remove, shown, running, false, x, y, 0});
+            store.timer.push_back({title,
+                                   {0, 1, 0, 0},
+                                   3600 - 60 * i,
+                                   false,
+                                   u"",
+                                   false,
+                                   u"",
+                                   0,
+                                   true,
+                                   remove,
+                                   shown,
+                                   running,
+                                   false,
+                                   x,
+                                   y,
+                                   0});
         }
         if (i < 5) {
-            store.counter.push_back({title, 0, start, later, {}, false, u"", false, u"", 0, true,
-                                     remove, shown, running, false, x, y, 0});
+            store.counter.push_back({title,
+                                     0,
+                                     start,
+                                     later,
+                                     {},
+                                     false,
+                                     u"",
+                                     false,
+                                     u"",
+                                     0,
+                                     true,
+                                     remove,
+                                     shown,
+                                     running,
+                                     false,
+                                     x,
+                                     y,
+                                     0});
         }
         store.stickyNote.push_back({title, u"Text", i % 3, shown, false, x, y, 185, 175, 0});
         if (i < 4) {
-            store.stopwatch.push_back({title, {0, 0, i, 5}, {}, false, shown, true, false, x, y, 0});
+            store.stopwatch.push_back(
+                {title, {0, 0, i, 5}, {}, false, shown, true, false, x, y, 0});
         }
     }
     return store;
+}
+
+// Every editor page in create mode and in change mode (its list's first row), on the 24-hour and
+// the 12-hour clock, at the top of its form and scrolled to its end.
+bool SaveEditorPages(tockly::bfMainWindow& window, const std::wstring& folder) {
+    using namespace tockly;
+    struct Editor {
+        const wchar_t* name;
+        TaskKind kind;
+        std::vector<int> buttons;
+    };
+    const Editor editors[] = {
+        {L"applications", TaskKind::Application, {menu_button::kTasks, menu_button::kApplications}},
+        {L"print-screens", TaskKind::PrintScreen, {menu_button::kPrintScreens}},
+        {L"internet", TaskKind::Internet, {menu_button::kInternet}},
+        {L"power", TaskKind::Power, {menu_button::kPower}},
+        {L"timer",
+         TaskKind::Timer,
+         {menu_button::kBack, menu_button::kCounting, menu_button::kTimer}},
+        {L"counter", TaskKind::Counter, {menu_button::kCounter}},
+        {L"sticky-notes", TaskKind::StickyNote, {menu_button::kBack, menu_button::kStickyNotes}},
+        {L"stopwatch", TaskKind::Stopwatch, {menu_button::kStopwatch}},
+    };
+    bool saved = true;
+    const bool twentyFourHour = window.uses24HourClock();
+    for (const Editor& editor : editors) {
+        for (const int button : editor.buttons) {
+            Press(window, button);
+        }
+        TaskPage& page = window.taskPage(editor.kind);
+        for (const bool change : {false, true}) {
+            window.taskList(editor.kind).SelectRow(change ? 1 : 0);
+            for (const bool clock24 : {true, false}) {
+                window.Set24HourClock(clock24);
+                for (const bool end : {false, true}) {
+                    page.form().ScrollTo(end ? page.form().contentHeight() : 0);
+                    Settle();
+                    std::wstring name = std::wstring(L"page-") + editor.name +
+                                        (change ? L"-change" : L"-create") +
+                                        (clock24 ? L"-24" : L"-12") + (end ? L"-end" : L"");
+                    saved = Save(folder, name.c_str(), Canvas::Capture(window.window())) && saved;
+                }
+            }
+        }
+        page.form().ScrollTo(0);
+        window.taskList(editor.kind).SelectRow(0);
+    }
+    window.Set24HourClock(twentyFourHour);
+    Press(window, menu_button::kBack);
+    return saved;
 }
 
 int Run(const std::wstring& folder, const std::wstring& programFolder) {
@@ -285,6 +394,7 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
         saved = Save(folder, shown.name, Canvas::Capture(window.window())) && saved;
     }
     Press(window, menu_button::kBack);
+    saved = SaveEditorPages(window, folder) && saved;
 
     // The German texts, on the home page, the settings page and a task page.
     ::SendMessageW(window.window(), WM_COMMAND, MAKEWPARAM(kCommandHome, 0), 0);

@@ -34,8 +34,7 @@ ApplicationTaskPage::ApplicationTaskPage(HWND owner, const PageServices& service
       startIn_(&form_.Make<bfTextEdit>(0, 0, kStartIn, kFieldWidth - kBrowseWidth - 4)),
       browseFolder_(&form_.Make<bfButton>(0, 0, kBrowseFolder, kBrowseWidth)),
       processIdCaption_(&MakeCaption(kFieldWidth)),
-      processId_(&form_.Make<bfTextEdit>(0, 0, kProcessId,
-                                         kFieldWidth - kProcessListWidth - 4)),
+      processId_(&form_.Make<bfTextEdit>(0, 0, kProcessId, kFieldWidth - kProcessListWidth - 4)),
       processList_(&form_.Make<bfButton>(0, 0, kProcessList, kProcessListWidth)),
       checks_(form_, kProgressBar, kRemoveAfterEnd),
       chooser_(std::make_unique<bfProcessListWindow>(owner, services.processes)) {
@@ -45,10 +44,8 @@ ApplicationTaskPage::ApplicationTaskPage(HWND owner, const PageServices& service
 
     On(*execute_, [this](int) { model_.SetMode(ApplicationAction::StartProgram); });
     On(*kill_, [this](int) { model_.SetMode(ApplicationAction::EndProcess); });
-    for (int box = 0; box < 6; ++box) {
-        On(time_.box(box), [this, box](int) { time_.Take(&time_.box(box), model_.EditTime()); });
-    }
-    On(time_.amPm(), [this](int) { time_.Take(&time_.amPm(), model_.EditTime()); });
+    OnEach(time_.Controls(),
+           [this](const bfAbstractControl* control) { time_.Take(control, model_.EditTime()); });
     On(*path_, [this](int) { model_.SetProgramPath(path_->Text()); });
     On(*parameters_, [this](int) { model_.SetParameters(parameters_->Text()); });
     On(*startIn_, [this](int) { model_.SetStartIn(startIn_->Text()); });
@@ -56,14 +53,13 @@ ApplicationTaskPage::ApplicationTaskPage(HWND owner, const PageServices& service
     On(*browseProgram_, [this](int) { BrowseProgram(); });
     On(*browseFolder_, [this](int) { BrowseFolder(); });
     On(*processList_, [this](int) { OpenChooser(); });
-    On(checks_.progressBar(), [this](int) { checks_.Take(&checks_.progressBar(), model_.checks()); });
-    On(checks_.removeAfterEnd(),
-       [this](int) { checks_.Take(&checks_.removeAfterEnd(), model_.checks()); });
+    OnEach(checks_.Controls(),
+           [this](const bfAbstractControl* control) { checks_.Take(control, model_.checks()); });
     EnterCreateMode();
 }
 
 void ApplicationTaskPage::ResetForm(const std::u16string& title) {
-    model_.Reset(title, FormNow(services().tasks.clock), Defaults());
+    model_.Reset(title, Now(), Defaults());
     model_.Set24Hour(twentyFourHour());
 }
 
@@ -76,16 +72,9 @@ void ApplicationTaskPage::LoadForm(const StoredTask& task) {
 
 std::optional<StoredTask> ApplicationTaskPage::SubmitForm(const StoredTask* current) {
     const Clock& clock = services().tasks.clock;
-    FormOutcome<ApplicationTask> outcome;
-    if (current == nullptr) {
-        outcome = model_.Create(clock, services().paths, Defaults());
-    } else if (const auto* application = std::get_if<ApplicationTask>(current)) {
-        outcome = model_.Change(*application, clock, services().paths);
-    }
-    if (!outcome.accepted()) {
-        return std::nullopt;
-    }
-    return StoredTask(std::move(*outcome.record));
+    return SubmitWith<ApplicationTask>(
+        current, [&] { return model_.Create(clock, services().paths, Defaults()); },
+        [&](const ApplicationTask& task) { return model_.Change(task, clock, services().paths); });
 }
 
 void ApplicationTaskPage::ShowForm() {
@@ -178,19 +167,15 @@ bool ApplicationTaskPage::HandleOther(const PageCommand& command) {
 }
 
 void ApplicationTaskPage::BrowseProgram() {
-    const std::optional<std::u16string> program = Guarded(kDialogGuard, [this] {
-        return services().tasks.dialogs.ChooseFileToOpen(
-            {owner(), {{u"Executable Files (*.exe *.msi)", u"*.exe;*.msi"}}, {}});
-    });
+    const std::optional<std::u16string> program =
+        ChooseFile(kDialogGuard, {u"Executable Files (*.exe *.msi)", u"*.exe;*.msi"});
     if (program) {
         model_.ProgramChosen(*program);
     }
 }
 
 void ApplicationTaskPage::BrowseFolder() {
-    const std::optional<std::u16string> folder = Guarded(kDialogGuard, [this] {
-        return services().tasks.dialogs.ChooseFolder({owner(), {}});
-    });
+    const std::optional<std::u16string> folder = ChooseFolder(kDialogGuard);
     if (folder) {
         model_.SetStartIn(*folder);
     }

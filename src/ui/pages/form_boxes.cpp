@@ -105,6 +105,12 @@ void TimeBoxes::Show(const TimeEntry& entry, bool enabled) {
     }
 }
 
+std::vector<bfAbstractControl*> TimeBoxes::Controls() const {
+    std::vector<bfAbstractControl*> controls(boxes_.begin(), boxes_.end());
+    controls.push_back(amPm_);
+    return controls;
+}
+
 bool TimeBoxes::Owns(const bfAbstractControl* control) const {
     return control == amPm_ || std::find(boxes_.begin(), boxes_.end(), control) != boxes_.end();
 }
@@ -152,9 +158,7 @@ void TimeBoxes::Retranslate(const LanguageTexts& texts) {
 }
 
 RECT TimeBoxes::Area() const {
-    std::vector<bfAbstractControl*> controls(boxes_.begin(), boxes_.end());
-    controls.push_back(amPm_);
-    return AreaOf(form_, controls);
+    return AreaOf(form_, Controls());
 }
 
 // ---- Spans ----
@@ -193,6 +197,10 @@ void SpanBoxes::Show(const SpanEntry& entry, bool enabled) {
     }
 }
 
+std::vector<bfAbstractControl*> SpanBoxes::Controls() const {
+    return {boxes_.begin(), boxes_.end()};
+}
+
 bool SpanBoxes::Owns(const bfAbstractControl* control) const {
     return std::find(boxes_.begin(), boxes_.end(), control) != boxes_.end();
 }
@@ -215,8 +223,7 @@ void SpanBoxes::Retranslate(const LanguageTexts& texts) {
 }
 
 RECT SpanBoxes::Area() const {
-    std::vector<bfAbstractControl*> controls(boxes_.begin(), boxes_.end());
-    return AreaOf(form_, controls);
+    return AreaOf(form_, Controls());
 }
 
 }  // namespace tockly
@@ -241,8 +248,81 @@ void ShowChecked(bfCheckBox& mark, bool checked, bool enabled) {
     }
 }
 
-WidgetCheckBoxes::WidgetCheckBoxes(ScrollingForm& form, WORD progressBarId,
-                                   WORD removeAfterEndId)
+TargetBoxes::TargetBoxes(ScrollingForm& form, WORD atId, WORD firstTimeId, WORD amPmId, WORD inId,
+                         WORD firstSpanId, bool days)
+    : at_(&MakeMark<bfRadioButton>(form, atId)),
+      time_(form, firstTimeId, amPmId),
+      in_(&MakeMark<bfRadioButton>(form, inId)),
+      span_(form, firstSpanId, days) {}
+
+std::vector<FormRow> TargetBoxes::Rows(bool spanFirst) const {
+    std::vector<FormRow> clock{{20, {{at_, kLeft}}}};
+    for (FormRow& row : time_.Rows()) {
+        clock.push_back(std::move(row));
+    }
+    std::vector<FormRow> span{{20, {{in_, kLeft}}}};
+    for (FormRow& row : span_.Rows()) {
+        span.push_back(std::move(row));
+    }
+    std::vector<FormRow>& first = spanFirst ? span : clock;
+    std::vector<FormRow>& second = spanFirst ? clock : span;
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+void TargetBoxes::Show(const TargetEntry& target) {
+    ShowChecked(*at_, target.mode() == TargetMode::ClockTime);
+    ShowChecked(*in_, target.mode() == TargetMode::Span);
+    time_.Show(target.time(), target.timeEnabled());
+    span_.Show(target.span(), target.spanEnabled());
+}
+
+bool TargetBoxes::Take(const bfAbstractControl* control, TargetForm& form,
+                       const TimePoint& now) const {
+    if (control == at_) {
+        form.ChooseClockTime();
+        return true;
+    }
+    if (control == in_) {
+        form.ChooseSpan(now);
+        return true;
+    }
+    if (time_.Owns(control)) {
+        return time_.Take(control, form.EditTime());
+    }
+    if (span_.Owns(control)) {
+        return span_.Take(control, form.EditSpan());
+    }
+    return false;
+}
+
+std::vector<bfAbstractControl*> TargetBoxes::Controls() const {
+    std::vector<bfAbstractControl*> controls{at_, in_};
+    for (const std::vector<bfAbstractControl*>& group : {time_.Controls(), span_.Controls()}) {
+        controls.insert(controls.end(), group.begin(), group.end());
+    }
+    return controls;
+}
+
+void TargetBoxes::Retranslate(const LanguageTexts& texts, TextId at, TextId in) {
+    at_->SetText(texts.Text(at));
+    in_->SetText(texts.Text(in));
+    time_.Retranslate(texts);
+    span_.Retranslate(texts);
+}
+
+std::optional<RECT> TargetBoxes::Area(FormField field) const {
+    switch (field) {
+        case FormField::Target:
+            return time_.Area();
+        case FormField::Delay:
+            return span_.Area();
+        default:
+            return std::nullopt;
+    }
+}
+
+WidgetCheckBoxes::WidgetCheckBoxes(ScrollingForm& form, WORD progressBarId, WORD removeAfterEndId)
     : progressBar_(&MakeMark<bfCheckBox>(form, progressBarId)),
       removeAfterEnd_(&MakeMark<bfCheckBox>(form, removeAfterEndId)) {}
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "toolkit/static_text.h"
 #include "toolkit/text_edit.h"
 #include "ui/forms/span_entry.h"
+#include "ui/forms/target_form.h"
 #include "ui/forms/time_entry.h"
 #include "ui/forms/widget_options.h"
 #include "ui/pages/scrolling_form.h"
@@ -38,6 +40,7 @@ public:
     // A box or the AM/PM choice of this group changed: into `entry`. False for another control.
     bool Take(const bfAbstractControl* control, TimeEntry& entry) const;
     bool Owns(const bfAbstractControl* control) const;
+    std::vector<bfAbstractControl*> Controls() const;
     void Retranslate(const LanguageTexts& texts);
     // The boxes' area in the form, for the mark of a refused time.
     RECT Area() const;
@@ -62,6 +65,7 @@ public:
     void Show(const SpanEntry& entry, bool enabled);
     bool Take(const bfAbstractControl* control, SpanEntry& entry) const;
     bool Owns(const bfAbstractControl* control) const;
+    std::vector<bfAbstractControl*> Controls() const;
     void Retranslate(const LanguageTexts& texts);
     RECT Area() const;
 
@@ -77,6 +81,35 @@ private:
     std::vector<bfSpinBox*> boxes_;
 };
 
+// The two ways to give a target: a clock time ("at", "count to") with its boxes, or a span from
+// now ("in", "count for") with its boxes; each choice enables its own boxes.
+class TargetBoxes {
+public:
+    TargetBoxes(ScrollingForm& form, WORD atId, WORD firstTimeId, WORD amPmId, WORD inId,
+                WORD firstSpanId, bool days);
+
+    // The clock time first (`spanFirst`: the span first, as the counter has it).
+    std::vector<FormRow> Rows(bool spanFirst = false) const;
+    void Show(const TargetEntry& target);
+    // A choice or a box of this group changed: into `form`. False for another control.
+    bool Take(const bfAbstractControl* control, TargetForm& form, const TimePoint& now) const;
+    std::vector<bfAbstractControl*> Controls() const;
+    void Retranslate(const LanguageTexts& texts, TextId at, TextId in);
+    // The boxes of a refused target (Target) or span (Delay).
+    std::optional<RECT> Area(FormField field) const;
+
+    bfRadioButton& atChoice() noexcept { return *at_; }
+    bfRadioButton& inChoice() noexcept { return *in_; }
+    TimeBoxes& time() noexcept { return time_; }
+    SpanBoxes& span() noexcept { return span_; }
+
+private:
+    bfRadioButton* at_;
+    TimeBoxes time_;
+    bfRadioButton* in_;
+    SpanBoxes span_;
+};
+
 // The two check boxes of the counting tasks: show the progress bar, remove the task after its end.
 class WidgetCheckBoxes {
 public:
@@ -85,6 +118,7 @@ public:
     std::vector<FormRow> Rows() const;
     void Show(const WidgetChecks& checks, bool removeEnabled = true);
     bool Take(const bfAbstractControl* control, WidgetChecks& checks) const;
+    std::vector<bfAbstractControl*> Controls() const { return {progressBar_, removeAfterEnd_}; }
     void Retranslate(const LanguageTexts& texts);
 
     bfCheckBox& progressBar() noexcept { return *progressBar_; }

@@ -115,11 +115,21 @@ void ScrollingForm::ScrollTo(int offset) {
     offset_ = offset;
     const RECT rows{0, 0, kWidth - bfVScrollBar::kWidth, kViewHeight};
     ::ScrollWindowEx(window(), 0, by, &rows, &rows, nullptr, nullptr, SW_SCROLLCHILDREN);
+    // Only the controls that were in view moved with the rows; the others follow here.
+    for (const auto& [control, place] : places_) {
+        RECT at{};
+        ::GetWindowRect(control->window(), &at);
+        ::MapWindowPoints(HWND_DESKTOP, window(), reinterpret_cast<POINT*>(&at), 2);
+        if (at.left != place.x || at.top != place.y - offset_) {
+            ::SetWindowPos(control->window(), nullptr, place.x, place.y - offset_, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     // The rows that came into view: the form's and its controls' parts in them.
-    const RECT strip = by < 0 ? RECT{rows.left, std::max(rows.bottom + by, 0L), rows.right,
-                                     rows.bottom}
-                              : RECT{rows.left, rows.top, rows.right,
-                                     std::min(static_cast<LONG>(by), rows.bottom)};
+    const RECT strip =
+        by < 0
+            ? RECT{rows.left, std::max(rows.bottom + by, 0L), rows.right, rows.bottom}
+            : RECT{rows.left, rows.top, rows.right, std::min(static_cast<LONG>(by), rows.bottom)};
     ::RedrawWindow(window(), &strip, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
