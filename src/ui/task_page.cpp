@@ -63,7 +63,7 @@ TaskPage::TaskPage(HWND owner, TaskKind kind, const PageServices& services,
       texts_(TextsOf(kind)),
       list_(owner, kind, services.tasks, std::move(requestSave)) {
     pageTitle_ = &form_.Make<bfStaticText>(0, 0, kSilent, ScrollingForm::kContentWidth - kLeft, 26);
-    pageTitle_->SetFont({L"Georgia", 19, FW_BOLD, false});
+    pageTitle_->SetFont({L"Georgia", 17, FW_BOLD, false});
     pageTitle_->SetTextColors(RGB(240, 240, 240), kTextOnMainWindow.disabled);
     pageTitle_->SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     titleCaption_ = &MakeCaption(kTitleCaptionWidth);

@@ -49,6 +49,10 @@ void InternetTaskPage::ReadEntries() {
         return;
     }
     model_.SetEntries(names);
+    if (!changeMode() && model_.chosenEntry() < 0) {
+        // A new task takes the first entry, as when the form is reset.
+        model_.ChooseEntry(0);
+    }
     entry_->Clear();
     for (const std::u16string& name : names) {
         entry_->AddItem(name);
