@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# tray_click.sh RESULT_FILE left|right|find|click X Y: run by the tray tests from inside Wine.
+# tray_click.sh RESULT_FILE left|right|find|click X Y|wheel X Y NOTCHES|type TEXT: run by the tray
+# tests from inside Wine.
 # Finds the tray icon that Wine docked in the notification-area host (an X window of Wine's
 # explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
 # with the left or right button; "click X Y" clicks the left button at a point of the screen. An
@@ -9,6 +10,16 @@ result=$1
 action=$2
 if [ "$action" = click ]; then
     xdotool mousemove "$3" "$4" click 1
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = wheel ]; then
+    xdotool mousemove "$3" "$4" click --repeat "$5" --delay 50 5
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = type ]; then
+    xdotool type --delay 40 "$3"
     echo "clicked" >"$result"
     exit 0
 fi
