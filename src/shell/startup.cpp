@@ -6,12 +6,12 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "platform/win32_file_dialogs.h"
+#include "platform/win32_monotonic_clock.h"
 #include "shell/app_settings.h"
 #include "shell/error_guard.h"
 #include "shell/language_table.h"
 #include "shell/message_loop.h"
-#include "platform/win32_file_dialogs.h"
-#include "platform/win32_monotonic_clock.h"
 #include "support/unique_handle.h"
 #include "toolkit/skin_cache.h"
 #include "ui/main_window.h"
@@ -55,8 +55,7 @@ UniqueWindow CreateInstanceMarker(HINSTANCE instance) {
 
 }  // namespace
 
-int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail,
-              SystemActions& actions) {
+int RunTockly(HINSTANCE instance, OutsideWorld& world, MailComposer& mail, SystemActions& actions) {
     [[maybe_unused]] const bool silentStart = HasSilentFlag();
     RefuseSystemsBeforeVista();
     if (::FindWindowW(nullptr, kInstanceMarkerName) != nullptr) {

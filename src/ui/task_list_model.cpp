@@ -103,8 +103,8 @@ int TaskListModel::selected() const noexcept {
 }
 
 void TaskListModel::Select(int number) noexcept {
-    selectedId_ = number >= 1 && number <= count() ? rows_[static_cast<std::size_t>(number - 1)].id
-                                                   : 0;
+    selectedId_ =
+        number >= 1 && number <= count() ? rows_[static_cast<std::size_t>(number - 1)].id : 0;
 }
 
 void TaskListModel::SetPage(int page) noexcept {

@@ -25,8 +25,8 @@ class SystemTaskWidget final : public TaskWidget {
 public:
     SystemTaskWidget(TaskKind kind, HWND owner, TaskId id, const TaskServices& services)
         : kind_(kind),
-          counter_(owner, id, static_cast<SystemTaskType>(kind), services.actions,
-                   services.clock) {}
+          counter_(owner, id, static_cast<SystemTaskType>(kind), services.actions, services.clock) {
+    }
 
     TaskKind kind() const noexcept override { return kind_; }
     bfAbstractWidget& widget() noexcept override { return counter_; }
@@ -137,8 +137,7 @@ private:
 
 using TimerTaskWidget = PersonalTaskWidget<bfTimer, TimerTask, TaskKind::Timer>;
 using CounterTaskWidget = PersonalTaskWidget<bfCounter, CounterTask, TaskKind::Counter>;
-using StickyNoteTaskWidget =
-    PersonalTaskWidget<bfStickyNote, StickyNoteTask, TaskKind::StickyNote>;
+using StickyNoteTaskWidget = PersonalTaskWidget<bfStickyNote, StickyNoteTask, TaskKind::StickyNote>;
 using StopwatchTaskWidget = PersonalTaskWidget<bfStopwatch, StopwatchTask, TaskKind::Stopwatch>;
 
 }  // namespace

@@ -30,10 +30,10 @@ std::int64_t DistanceSquared(const WidgetFrame& frame, const AreaRect& area) {
         }
         return 0;
     };
-    const std::int64_t across = gap(frame.x, std::int64_t{frame.x} + frame.width, area.left,
-                                    area.right);
-    const std::int64_t down = gap(frame.y, std::int64_t{frame.y} + frame.height, area.top,
-                                  area.bottom);
+    const std::int64_t across =
+        gap(frame.x, std::int64_t{frame.x} + frame.width, area.left, area.right);
+    const std::int64_t down =
+        gap(frame.y, std::int64_t{frame.y} + frame.height, area.top, area.bottom);
     return across * across + down * down;
 }
 
@@ -67,7 +67,8 @@ WindowPosition ReachablePosition(const WidgetFrame& frame, std::span<const AreaR
 }
 
 WindowPosition CentredOn(const AreaRect& screen, int width, int height) {
-    return {screen.left + (screen.width() - width) / 2, screen.top + (screen.height() - height) / 2};
+    return {screen.left + (screen.width() - width) / 2,
+            screen.top + (screen.height() - height) / 2};
 }
 
 WindowPosition NewNoteBeside(const WidgetFrame& note) {

@@ -195,8 +195,7 @@ TEST(WidgetPlacementTest, AWidgetNoScreenShowsComesWhollyIntoTheNearestWorkArea)
     // Below the task bar of a lowered resolution.
     EXPECT_EQ(ReachablePosition({400, 1500, 200, 99}, areas), (WindowPosition{400, 941}));
     // Only a sliver shows: too little to grab.
-    EXPECT_EQ(ReachablePosition({1910, 1035, 200, 99}, {areas, 1}),
-              (WindowPosition{1720, 941}));
+    EXPECT_EQ(ReachablePosition({1910, 1035, 200, 99}, {areas, 1}), (WindowPosition{1720, 941}));
     // A widget larger than the area: its top-left corner in it.
     EXPECT_EQ(ReachablePosition({5000, 5000, 2500, 1200}, {areas, 1}), (WindowPosition{0, 0}));
     // Without work areas (none reported), it stays.
@@ -225,8 +224,8 @@ TEST(QuickTasksTest, QuickTasksTakeTheWidgetDefaultsOfTheSettings) {
     EXPECT_EQ(note.width, 185);
     EXPECT_EQ(note.height, 175);
 
-    const StopwatchTask watch = QuickStopwatch(settings, u"Quick stopwatch",
-                                               StopwatchStart::At(1, 2, 3));
+    const StopwatchTask watch =
+        QuickStopwatch(settings, u"Quick stopwatch", StopwatchStart::At(1, 2, 3));
     EXPECT_EQ(watch.elapsed, (Duration{0, 1, 2, 3}));
     EXPECT_TRUE(watch.running && watch.shown && watch.listCollapsed && watch.alwaysOnTop);
     EXPECT_EQ(watch.transparency, 40);

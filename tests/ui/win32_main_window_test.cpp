@@ -186,6 +186,31 @@ TEST_F(MainWindowTest, TheTrayIconIsAddedAgainEveryFiveSecondsForAMinuteAndNever
     EXPECT_FALSE(::KillTimer(handle(), TrayRestoreSchedule::kTimerId)) << "the timer still runs";
 }
 
+TEST_F(MainWindowTest, AWidgetsRemoveTakesItsRowOffItsPageAndTheChangesAreSavedOnce) {
+    ShowWindow();
+    ASSERT_TRUE(ClickButton(kStickyNotes));
+    bfTaskListView& notes = window->taskList(TaskKind::StickyNote);
+    ASSERT_TRUE(::IsWindowVisible(notes.window()));
+    for (const char16_t* title : {u"A", u"B", u"C"}) {
+        StickyNoteTask note;
+        note.title = title;
+        note.width = 185;
+        note.height = 175;
+        ASSERT_GT(notes.AddTask(note), 0);
+    }
+    HandleQueuedMessages();
+    storeSaves = 0;
+    const HWND noteB = notes.Task(2)->widget().window();
+    ::SendMessageW(noteB, WM_COMMAND, menu_id::kRemove, 0);
+    EXPECT_FALSE(::IsWindow(noteB));
+    ASSERT_EQ(notes.taskCount(), 2);
+    EXPECT_EQ(notes.model().row(1).title, u"A");
+    EXPECT_EQ(notes.model().row(2).title, u"C");
+    EXPECT_EQ(notes.selectedRow(), 1);
+    HandleQueuedMessages();
+    EXPECT_EQ(storeSaves, 1) << "saved once for what changed in one go";
+}
+
 TEST_F(MainWindowTest, AChangeOfTheClockConventionReachesTheFivePagesWithTimesOfDay) {
     for (const PageKind kind : kTaskPages) {
         ASSERT_TRUE(taskPage(kind).twentyFourHour());
@@ -238,7 +263,8 @@ TEST_F(MainWindowTest, TrayCommandsOpenPagesRunQuickTasksMailAndExit) {
     settings->values().widgetTransparency = 30;
     ::SendMessageW(handle(), WM_COMMAND, menu_id::kTrayQuickStopwatch, 0);
     ASSERT_EQ(window->taskList(TaskKind::Stopwatch).taskCount(), 1);
-    const auto watch = std::get<StopwatchTask>(*window->taskList(TaskKind::Stopwatch).TaskRecord(1));
+    const auto watch =
+        std::get<StopwatchTask>(*window->taskList(TaskKind::Stopwatch).TaskRecord(1));
     EXPECT_EQ(watch.elapsed, Duration{});
     EXPECT_TRUE(watch.running);
     EXPECT_EQ(watch.transparency, 30);
@@ -248,7 +274,8 @@ TEST_F(MainWindowTest, TrayCommandsOpenPagesRunQuickTasksMailAndExit) {
     EXPECT_EQ(taskPage(PageKind::StickyNote).lastCommand()->code, 0);
     ASSERT_EQ(window->taskList(TaskKind::StickyNote).taskCount(), 1);
     // Centred on the primary screen, in the settings' theme.
-    const auto note = std::get<StickyNoteTask>(*window->taskList(TaskKind::StickyNote).TaskRecord(1));
+    const auto note =
+        std::get<StickyNoteTask>(*window->taskList(TaskKind::StickyNote).TaskRecord(1));
     EXPECT_EQ(note.theme, 2);
     EXPECT_EQ(note.x, (::GetSystemMetrics(SM_CXSCREEN) - note.width) / 2);
     EXPECT_EQ(note.y, (::GetSystemMetrics(SM_CYSCREEN) - note.height) / 2);

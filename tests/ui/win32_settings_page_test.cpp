@@ -10,6 +10,7 @@
 
 #include "main_window_fixture.h"
 #include "support/win32_files.h"
+#include "widgets/menu_ids.h"
 
 namespace tockly {
 namespace {
@@ -90,6 +91,11 @@ TEST_F(SettingsPageTest, OkWithoutChangeLanguageKeepsTheOldLanguageAndStoresTheR
 }
 
 TEST_F(SettingsPageTest, ChangeLanguageLoadsItSavesAndRetranslatesTheVisibleCaptions) {
+    TimerTask timer;
+    timer.title = u"Tea";
+    timer.duration = {0, 0, 1, 0};
+    timer.remainingSeconds = 60;
+    ASSERT_EQ(window->taskList(TaskKind::Timer).AddTask(timer), 1);
     ASSERT_TRUE(ChooseLanguage(u"Deutsch"));
     ASSERT_TRUE(Click(page().changeLanguageButton()));
     EXPECT_FALSE(page().changeLanguageButton().checked());
@@ -101,6 +107,12 @@ TEST_F(SettingsPageTest, ChangeLanguageLoadsItSavesAndRetranslatesTheVisibleCapt
     EXPECT_EQ(page().okButton().Caption(), ToWide(languages->Text(TextId::SETTINGS_OK)));
     EXPECT_EQ(window->tray().menu()->ItemText(MenuPlace::Command(20019)),
               languages->Text(TextId::TRAY_MENU_EXIT));
+    // The task lists and their widgets too.
+    bfTaskListView& timers = window->taskList(TaskKind::Timer);
+    EXPECT_EQ(timers.removeButton().Caption(), ToWide(languages->Text(TextId::TASK_ITEM_REMOVE)));
+    EXPECT_EQ(timers.Task(1)->widget().menu()->ItemText(MenuPlace::Command(menu_id::kHide)),
+              languages->Text(TextId::UNIVERSAL_POPUP_MENU_HIDE));
+    EXPECT_NE(languages->Text(TextId::UNIVERSAL_POPUP_MENU_HIDE), u"Hide");
     EXPECT_TRUE(window->page(PageKind::Settings).visible()) << "the page stays open";
     // Saved at once.
     AppSettings stored(world);
