@@ -6,6 +6,7 @@
 #include "support/gdi_handles.h"
 #include "tasks/win32_task_store_file.h"
 #include "toolkit/skin_drawing.h"
+#include "ui/pages/task_pages.h"
 #include "ui/tray_menu.h"
 
 namespace tockly {
@@ -176,9 +177,12 @@ void bfMainWindow::MakePages() {
     pages_[static_cast<std::size_t>(PageKind::Settings)] = std::move(settings);
     pages_[static_cast<std::size_t>(PageKind::Information)] =
         std::make_unique<InformationPage>(window());
+    const PageServices pageServices{
+        services_.tasks, services_.paths != nullptr ? *services_.paths : realPaths_,
+        services_.processes != nullptr ? *services_.processes : realProcesses_};
     for (std::size_t kind = 0; kind < kTaskPages.size(); ++kind) {
-        auto page = std::make_unique<TaskPage>(window(), static_cast<TaskKind>(kind),
-                                               services_.tasks, [this] { RequestSave(); });
+        std::unique_ptr<TaskPage> page = MakeTaskPage(static_cast<TaskKind>(kind), window(),
+                                                      pageServices, [this] { RequestSave(); });
         taskPages_[kind] = page.get();
         registry_.Attach(static_cast<TaskKind>(kind), page->list());
         pages_[static_cast<std::size_t>(kTaskPages[kind])] = std::move(page);

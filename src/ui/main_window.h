@@ -23,6 +23,8 @@
 #include <optional>
 
 #include "platform/mail.h"
+#include "platform/win32_path_probe.h"
+#include "platform/win32_process_enumerator.h"
 #include "shell/app_settings.h"
 #include "shell/language_table.h"
 #include "tasks/task_registry.h"
@@ -53,6 +55,9 @@ struct MainWindowServices {
     // Read at every WM_SETTINGCHANGE.
     std::function<bool()> uses24HourClock = &UserUses24HourClock;
     TrayIcon::NotifyCall notifyIcon = &::Shell_NotifyIconW;
+    // The editor pages' checks of paths and the process chooser's list; null: the real ones.
+    const PathProbe* paths = nullptr;
+    ProcessEnumerator* processes = nullptr;
 };
 
 class bfMainWindow final : public bfAbstractWindow {
@@ -129,6 +134,8 @@ private:
     void FirstShowFade();
 
     MainWindowServices services_;
+    Win32PathProbe realPaths_;
+    Win32ProcessEnumerator realProcesses_;
     Navigation navigation_;
     std::array<std::unique_ptr<MenuButton>, menu_button::kLast> buttons_;
     std::array<std::unique_ptr<Page>, kPageKindCount> pages_;

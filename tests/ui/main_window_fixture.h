@@ -15,10 +15,12 @@
 
 #include "platform/clock.h"
 #include "platform/monotonic_clock.h"
+#include "platform/win32_process_enumerator.h"
 #include "shell/app_settings.h"
 #include "shell/language_table.h"
 #include "support/fake_file_dialogs.h"
 #include "support/fake_outside_world.h"
+#include "support/fake_path_probe.h"
 #include "support/fake_system_actions.h"
 #include "support/recording_fakes.h"
 #include "support/wide_text.h"
@@ -51,8 +53,12 @@ protected:
         languages = std::make_unique<LanguageTable>(program);
         languages->SetSettings(settings.get());
         languages->Load();
-        MainWindowServices services{mail, TaskServicesOfTest(), [this] { return twentyFourHour; },
-                                    &RecordNotify};
+        MainWindowServices services{mail,
+                                    TaskServicesOfTest(),
+                                    [this] { return twentyFourHour; },
+                                    &RecordNotify,
+                                    &paths,
+                                    &processes};
         window = std::make_unique<bfMainWindow>(services);
         window->SetSettings(settings.get());
         window->Set24HourClock(twentyFourHour);
@@ -110,6 +116,9 @@ protected:
     FakeSystemActions actions;
     ManualMonotonicClock elapsed;
     FakeFileDialogs dialogs;
+    // The editor pages' file system; the process chooser lists the real processes.
+    FakePathProbe paths;
+    Win32ProcessEnumerator processes;
     FakeProgramEnvironment program;
     RecordingAutostart autostart;
     FixedClock clock{TimePoint{2024, 1, 1, 12, 0, 0, 0}};

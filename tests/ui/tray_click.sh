@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# tray_click.sh RESULT_FILE left|right|find|click X Y|keys KEY...: run by the tray tests from
-# inside Wine.
+# tray_click.sh RESULT_FILE left|right|find|click X Y|wheel X Y NOTCHES|type TEXT|keys KEY...:
+# run by the tray tests from inside Wine.
 # Finds the tray icon that Wine docked in the notification-area host (an X window of Wine's
 # explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
 # with the left or right button; "click X Y" clicks the left button at a point of the screen, and
@@ -18,6 +18,16 @@ if [ "$action" = keys ]; then
     shift 2
     xdotool key --delay 80 "$@"
     echo "typed" >"$result"
+    exit 0
+fi
+if [ "$action" = wheel ]; then
+    xdotool mousemove "$3" "$4" click --repeat "$5" --delay 50 5
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = type ]; then
+    xdotool type --delay 40 "$3"
+    echo "clicked" >"$result"
     exit 0
 fi
 for _ in $(seq 100); do

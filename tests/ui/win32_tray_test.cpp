@@ -1,17 +1,17 @@
 // The tray icon for real, docked in a notification-area host on the test display (the test runs
 // under with_tray_host.sh): a click on it shows the main window, a right click opens the tray
-// menu; and the real Tockly.exe from its start through the tray menu's quick tasks, chosen with
-// the keyboard as a user would, to its Exit.
+// menu; and the real Tockly.exe from its start to the tray menu's Exit.
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <shlobj.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 
 #include "main_window_fixture.h"
+#include "support/win32_data_files.h"
 #include "support/win32_files.h"
 #include "support/win32_process.h"
 #include "tasks/store_codec.h"
@@ -160,6 +160,154 @@ TEST(TocklyEndToEndTest, TheTrayMenusExitEndsTheProgramWithExitCodeZero) {
         std::to_string(items.left + 40) + " " + std::to_string(items.bottom - 12);
     ASSERT_TRUE(host.Run("click " + exitAt, idle));
     EXPECT_EQ(tockly.WaitForExit(), 0u);
+}
+
+// The visible control of `parent` whose window text is `text`.
+HWND FindVisibleControl(HWND parent, const std::wstring& text) {
+    struct Search {
+        std::wstring text;
+        HWND found = nullptr;
+    } search{text};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t caption[128] = {};
+            ::GetWindowTextW(child, caption, 128);
+            if (::IsWindowVisible(child) && s->text == caption) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int VisibleWidgets(DWORD process, HWND mainWindow) {
+    struct Count {
+        DWORD process;
+        HWND mainWindow;
+        int widgets = 0;
+    } count{process, mainWindow};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            ::GetClassNameW(window, name, 64);
+            if (owner == c->process && window != c->mainWindow && ::IsWindowVisible(window) &&
+                std::wstring_view(name) == L"bfAbstractWindowClass") {
+                ++c->widgets;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.widgets;
+}
+
+// The user's clicks, wheel turns and keys through xdotool on the display.
+class Person {
+public:
+    explicit Person(TrayHost& host) : host_(host) {}
+    bool Click(HWND window, int x, int y) {
+        POINT at{x, y};
+        ::ClientToScreen(window, &at);
+        return Do("click " + std::to_string(at.x) + " " + std::to_string(at.y));
+    }
+    bool ClickCentre(HWND window) {
+        RECT client{};
+        ::GetClientRect(window, &client);
+        return Click(window, client.right / 2, client.bottom / 2);
+    }
+    bool Wheel(HWND window, int x, int y, int notches) {
+        POINT at{x, y};
+        ::ClientToScreen(window, &at);
+        return Do("wheel " + std::to_string(at.x) + " " + std::to_string(at.y) + " " +
+                  std::to_string(notches));
+    }
+    bool Type(const std::string& text) { return Do("type " + text); }
+
+private:
+    bool Do(const std::string& arguments) {
+        const bool done = host_.Run(arguments, [] { ::Sleep(20); }).has_value();
+        ::Sleep(300);  // the program takes the input in its own time
+        return done;
+    }
+    TrayHost& host_;
+};
+
+TEST(TocklyEndToEndTest, ATimerAndAPrintScreenTaskMadeInTheFormsAreShownAndSaved) {
+    wchar_t localData[MAX_PATH] = {};
+    ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData)));
+    const std::wstring store = std::wstring(localData) + L"\\Tockly\\settings.dat";
+    ::DeleteFileW(store.c_str());
+
+    TrayHost host;
+    testing::ChildProcess tockly(testing::TocklyExe());
+    ASSERT_TRUE(tockly.started());
+    ASSERT_TRUE(DockedAsAnIcon(host.Run("left", [] { ::Sleep(20); })));
+    HWND mainWindow = nullptr;
+    ASSERT_TRUE(testing::WaitUntil([&] {
+        mainWindow = FindTocklyWindow(tockly.id(), L"bfAbstractWindowClass");
+        return mainWindow != nullptr;
+    }));
+    Person person(host);
+    const auto control = [&](const std::wstring& text) {
+        HWND found = nullptr;
+        EXPECT_TRUE(testing::WaitUntil([&] {
+            found = FindVisibleControl(mainWindow, text);
+            return found != nullptr;
+        })) << "no visible control \""
+            << std::string(text.begin(), text.end()) << "\"";
+        return found;
+    };
+    // The form's create button, scrolled into view by the wheel over the form.
+    const auto create = [&] {
+        ASSERT_TRUE(person.Wheel(mainWindow, 300, 100, 10));  // over the form
+        HWND button = control(L"Create task");
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(person.ClickCentre(button));
+    };
+
+    // Counting, Timer, create: a timer of one minute.
+    ASSERT_TRUE(person.ClickCentre(control(L"Counting")));
+    ASSERT_TRUE(person.ClickCentre(control(L"Timer")));
+    create();
+    EXPECT_TRUE(testing::WaitUntil([&] { return VisibleWidgets(tockly.id(), mainWindow) == 1; }));
+
+    // Back, Tasks, Print screens: the folder typed into its field, then create.
+    ASSERT_TRUE(person.Click(mainWindow, 52, 117));  // the back button
+    ASSERT_TRUE(person.ClickCentre(control(L"Tasks")));
+    ASSERT_TRUE(person.ClickCentre(control(L"Print screens")));
+    HWND saveIn = control(L"Save in");
+    ASSERT_NE(saveIn, nullptr);
+    ASSERT_TRUE(person.Click(saveIn, 60, 33));  // the field under its caption
+    ASSERT_TRUE(person.Type("C:/windows"));
+    // The first shot a year later: "now" of the opened form has passed by the time of the click.
+    HWND year = control(L"Year");
+    ASSERT_NE(year, nullptr);
+    ASSERT_TRUE(person.Click(year, 55, 20));  // the up arrow of the box under the caption
+    create();
+    EXPECT_TRUE(testing::WaitUntil([&] { return VisibleWidgets(tockly.id(), mainWindow) == 2; }))
+        << "both widgets are shown";
+
+    ASSERT_TRUE(tockly.PostQuit());
+    EXPECT_EQ(tockly.WaitForExit(), 0u);
+    const auto bytes = ReadWholeFile(FromWide(store), 1 << 20);
+    ASSERT_TRUE(bytes) << "the store was saved";
+    const StoreDecodeResult decoded = DecodeTaskStore(*bytes);
+    ASSERT_TRUE(decoded.store) << decoded.error;
+    ASSERT_EQ(decoded.store->timer.size(), 1u);
+    EXPECT_EQ(decoded.store->timer[0].title, u"Timer 1");
+    EXPECT_EQ(decoded.store->timer[0].duration, (Duration{0, 0, 1, 0}));
+    ASSERT_EQ(decoded.store->printScreen.size(), 1u);
+    EXPECT_EQ(decoded.store->printScreen[0].title, u"Print screen 1");
+    EXPECT_EQ(decoded.store->printScreen[0].saveIn, u"C:/windows");
+    EXPECT_GT(decoded.store->printScreen[0].start.year + 0, 2000);
+    EXPECT_EQ(decoded.store->printScreen[0].target.year,
+              decoded.store->printScreen[0].start.year + 1);
 }
 
 // The real program's visible widgets and windows of our class.

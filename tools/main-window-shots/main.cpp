@@ -3,6 +3,8 @@
 // files and language files are taken from PROGRAM_FOLDER (the folder of Tockly.exe). The task
 // pages show lists filled with tasks that never act (stopped, or due in years), whose widgets
 // stand away from the main window.
+// "--figures" in place of the output folder prints how long each page takes from its create
+// button to the new widget shown, instead.
 
 #include <windows.h>
 
@@ -286,6 +288,92 @@ tockly::TaskStore ShotTasks(int x, int y) {
     return store;
 }
 
+// Every editor page in create mode and in change mode (its list's first row), on the 24-hour and
+// the 12-hour clock, at the top of its form and scrolled to its end.
+bool SaveEditorPages(tockly::bfMainWindow& window, const std::wstring& folder) {
+    using namespace tockly;
+    struct Editor {
+        const wchar_t* name;
+        TaskKind kind;
+        std::vector<int> buttons;
+    };
+    const Editor editors[] = {
+        {L"applications", TaskKind::Application, {menu_button::kTasks, menu_button::kApplications}},
+        {L"print-screens", TaskKind::PrintScreen, {menu_button::kPrintScreens}},
+        {L"internet", TaskKind::Internet, {menu_button::kInternet}},
+        {L"power", TaskKind::Power, {menu_button::kPower}},
+        {L"timer",
+         TaskKind::Timer,
+         {menu_button::kBack, menu_button::kCounting, menu_button::kTimer}},
+        {L"counter", TaskKind::Counter, {menu_button::kCounter}},
+        {L"sticky-notes", TaskKind::StickyNote, {menu_button::kBack, menu_button::kStickyNotes}},
+        {L"stopwatch", TaskKind::Stopwatch, {menu_button::kStopwatch}},
+    };
+    bool saved = true;
+    const bool twentyFourHour = window.uses24HourClock();
+    for (const Editor& editor : editors) {
+        for (const int button : editor.buttons) {
+            Press(window, button);
+        }
+        TaskPage& page = window.taskPage(editor.kind);
+        for (const bool change : {false, true}) {
+            window.taskList(editor.kind).SelectRow(change ? 1 : 0);
+            for (const bool clock24 : {true, false}) {
+                window.Set24HourClock(clock24);
+                for (const bool end : {false, true}) {
+                    page.form().ScrollTo(end ? page.form().contentHeight() : 0);
+                    Settle();
+                    std::wstring name = std::wstring(L"page-") + editor.name +
+                                        (change ? L"-change" : L"-create") +
+                                        (clock24 ? L"-24" : L"-12") + (end ? L"-end" : L"");
+                    saved = Save(folder, name.c_str(), Canvas::Capture(window.window())) && saved;
+                }
+            }
+        }
+        page.form().ScrollTo(0);
+        window.taskList(editor.kind).SelectRow(0);
+    }
+    window.Set24HourClock(twentyFourHour);
+    Press(window, menu_button::kBack);
+    return saved;
+}
+
+// How long a press of a page's create button takes until the new widget is shown, for the kinds
+// whose form needs nothing typed and whose task never acts: the median and the slowest of 20.
+void PrintCreateFigures(tockly::bfMainWindow& window) {
+    using namespace tockly;
+    using Clock = std::chrono::steady_clock;
+    std::printf("create button to widget shown (ms), 20 creates per kind:\n");
+    for (const TaskKind kind :
+         {TaskKind::Timer, TaskKind::Counter, TaskKind::StickyNote, TaskKind::Stopwatch}) {
+        TaskPage& page = window.taskPage(kind);
+        bfTaskListView& list = page.list();
+        std::vector<double> times;
+        for (int round = 0; round < 20; ++round) {
+            const Clock::time_point pressed = Clock::now();
+            page.Submit();
+            const TaskWidget* made = list.Task(list.taskCount());
+            if (made == nullptr || !::IsWindowVisible(made->widget().window())) {
+                std::printf("  %d: no widget shown\n", static_cast<int>(kind));
+                break;
+            }
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - pressed).count());
+            Settle();
+            list.RemoveTask(list.taskCount());
+        }
+        std::sort(times.begin(), times.end());
+        if (!times.empty()) {
+            std::printf("  %-12s median %6.2f  slowest %6.2f\n",
+                        kind == TaskKind::Timer        ? "timer"
+                        : kind == TaskKind::Counter    ? "counter"
+                        : kind == TaskKind::StickyNote ? "sticky note"
+                                                       : "stopwatch",
+                        times[times.size() / 2], times.back());
+        }
+    }
+}
+
 int Run(const std::wstring& folder, const std::wstring& programFolder) {
     using namespace tockly;
     SetSkinFileFolder(programFolder);
@@ -320,6 +408,10 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
     window.ShowInFront();
     Settle();
 
+    if (folder == L"--figures") {
+        PrintCreateFigures(window);
+        return 0;
+    }
     bool saved = Save(folder, L"home", Canvas::Capture(window.window()));
     struct Shown {
         const wchar_t* name;
@@ -344,6 +436,7 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
         saved = Save(folder, shown.name, Canvas::Capture(window.window())) && saved;
     }
     Press(window, menu_button::kBack);
+    saved = SaveEditorPages(window, folder) && saved;
 
     // The German texts, on the home page, the settings page and a task page.
     ::SendMessageW(window.window(), WM_COMMAND, MAKEWPARAM(kCommandHome, 0), 0);
@@ -372,7 +465,7 @@ int Run(const std::wstring& folder, const std::wstring& programFolder) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: main-window-shots OUTPUT_FOLDER PROGRAM_FOLDER\n");
+        std::fprintf(stderr, "usage: main-window-shots OUTPUT_FOLDER|--figures PROGRAM_FOLDER\n");
         return 2;
     }
     const std::wstring folder = argv[1];
