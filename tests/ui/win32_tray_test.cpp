@@ -1,6 +1,7 @@
 // The tray icon for real, docked in a notification-area host on the test display (the test runs
 // under with_tray_host.sh): a click on it shows the main window, a right click opens the tray
-// menu; and the real Tockly.exe from its start to the tray menu's Exit.
+// menu; and the real Tockly.exe from its start to the tray menu's Exit, through its quick tasks
+// chosen in the tray menu with the keyboard and tasks created on its editor pages, as a user would.
 
 #include <windows.h>
 
