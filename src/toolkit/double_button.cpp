@@ -1,9 +1,20 @@
 #include "toolkit/double_button.h"
 
 #include "support/wide_text.h"
+#include "toolkit/skin_drawing.h"
 #include "toolkit/skin_names.h"
 
 namespace tockly {
+namespace {
+
+// The chosen half is marked by a line under its caption in the green the main window marks its
+// open page with: pressed alone reads as the dimmer half on a dark page.
+constexpr COLORREF kChosenLine = RGB(60, 138, 46);
+constexpr COLORREF kChosenLineDisabled = RGB(110, 110, 110);
+constexpr int kChosenLineHeight = 2;
+constexpr int kChosenLineInset = 6;
+
+}  // namespace
 
 bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
     : PressableControl(parent, id, WS_CHILD, kTextOnPlate),
@@ -102,6 +113,13 @@ void bfDoubleButton::PaintHalf(const PaintContext& paint, ButtonHalf half) {
     }
     text.width -= pieceWidth;
     PaintCaption(paint, text, caption);
+
+    if (machine_.selected() == half) {
+        const int bottom = area.y + area.height - 4;
+        const RECT line{area.x + kChosenLineInset, bottom - kChosenLineHeight,
+                        area.x + area.width - kChosenLineInset, bottom};
+        FillSolid(paint.dc, line, enabled() ? kChosenLine : kChosenLineDisabled);
+    }
 }
 
 void bfDoubleButton::PaintContent(const PaintContext& paint) {
