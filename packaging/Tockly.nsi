@@ -137,7 +137,6 @@ Section "un.Tockly" SectionUninstallProgram
     ; Every file the installer put there, by name: nothing else in the folder is touched.
     !include "${STAGE_LIST}"
     Delete "$INSTDIR\Uninstall.exe"
-    RMDir "$INSTDIR"
 
     Delete "$SMPROGRAMS\Tockly.lnk"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
@@ -152,6 +151,11 @@ SectionEnd
 Section /o "un.Remove my tasks and settings" SectionUninstallData
     SetShellVarContext current
     RMDir /r "$LOCALAPPDATA\Tockly"
+SectionEnd
+
+; The program's folder goes last, so that its going tells that the uninstaller is done.
+Section "-un.Program folder"
+    RMDir "$INSTDIR"
 SectionEnd
 
 Function un.onInit
