@@ -19,6 +19,8 @@ if(WIN32)
                             _WIN32_WINNT=0x0600 WINVER=0x0600)
     # Everything static, so that the exe runs on a clean Windows with no extra DLL.
     add_link_options(-static -static-libgcc -static-libstdc++)
+    # The same sources give the same bytes: no link time in the PE header.
+    add_link_options(-Wl,--no-insert-timestamp)
 endif()
 
 # tockly_core_sources(file...) / tockly_win32_sources(file...): add files of the current folder

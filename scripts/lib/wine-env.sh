@@ -25,7 +25,8 @@ fresh_wine_prefix() {
 # it.) Only for Wine: the host keeps its own locale.
 wine_locale=(env LANG=C.UTF-8 LC_ALL=C.UTF-8)
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installers; and no host menu entries for the shortcuts that tests create.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # start_xvfb [WIDTHxHEIGHTxDEPTH]: starts a private X server (1280x800x24 unless given) and exports
 # DISPLAY; stop_xvfb ends it.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_system_library.h"
 #include "support/unique_handle.h"
 
 namespace tockly {
@@ -22,20 +23,10 @@ using Library = UniqueHandle<LibraryTraits>;
 // Simple MAPI takes at most this many characters of an address.
 constexpr std::size_t kMaxAddressLength = 259;
 
-Library LoadSystemMapi() {
-    std::vector<wchar_t> folder(MAX_PATH);
-    const UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-    if (length == 0 || length >= folder.size()) {
-        return Library();
-    }
-    const std::wstring path = std::wstring(folder.data(), length) + L"\\mapi32.dll";
-    return Library(::LoadLibraryW(path.c_str()));
-}
-
 }  // namespace
 
 bool Win32MailComposer::Compose(const MailDraft& draft) {
-    const Library mapi = LoadSystemMapi();
+    const Library mapi(LoadSystemLibrary(L"mapi32.dll"));
     if (!mapi) {
         return false;
     }

@@ -8,10 +8,13 @@
 #include "platform/win32_mail.h"
 #include "platform/win32_program_environment.h"
 #include "platform/win32_system_actions.h"
+#include "platform/win32_system_library.h"
 #include "shell/error_guard.h"
 #include "shell/startup.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Before anything may load a DLL by name.
+    tockly::LimitDllSearchToSystemFolder();
     return tockly::RunGuarded([instance] {
         tockly::Win32ProgramEnvironment program;
         tockly::Win32AutostartRegistry autostart;
