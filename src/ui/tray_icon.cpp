@@ -7,12 +7,52 @@
 
 namespace tockly {
 
+namespace {
+
+constexpr wchar_t kMenuOwnerClass[] = L"TocklyTrayMenuOwner";
+
+}  // namespace
+
 TrayIcon::TrayIcon(HWND owner, NotifyCall notify)
     : owner_(owner),
       notify_(notify),
       icon_(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), L"App_Icon", IMAGE_ICON,
                                             16, 16, LR_DEFAULTCOLOR))),
-      menu_(OwnerDrawnMenu::Load(TrayMenuSetup())) {}
+      menu_(OwnerDrawnMenu::Load(TrayMenuSetup())) {
+    static const ATOM menuOwnerClass = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = &TrayIcon::MenuOwnerProcedure;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = kMenuOwnerClass;
+        return ::RegisterClassExW(&windowClass);
+    }();
+    if (menuOwnerClass != 0) {
+        menuOwner_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, kMenuOwnerClass, L"", WS_POPUP, 0, 0,
+                                           0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                                           this));
+    }
+}
+
+LRESULT CALLBACK TrayIcon::MenuOwnerProcedure(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    const auto* tray =
+        reinterpret_cast<const TrayIcon*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (tray != nullptr && message == WM_MEASUREITEM &&
+        tray->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+        return TRUE;
+    }
+    if (tray != nullptr && message == WM_DRAWITEM &&
+        tray->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        return TRUE;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
 
 TrayIcon::~TrayIcon() {
     Show(false);
@@ -47,14 +87,19 @@ void TrayIcon::Retranslate(const LanguageTexts& texts) {
 }
 
 void TrayIcon::OpenMenu(int screenX, int screenY) {
-    if (!menu_) {
+    if (!menu_ || !menuOwner_) {
         return;
     }
-    ::SetForegroundWindow(owner_);
+    ::SetForegroundWindow(menuOwner_.get());
     menuOpen_ = true;
-    menu_->Show(owner_, screenX, screenY, TPM_RIGHTBUTTON);
+    const UINT command = static_cast<UINT>(
+        ::TrackPopupMenuEx(menu_->handle(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, screenX,
+                           screenY, menuOwner_.get(), nullptr));
     menuOpen_ = false;
-    ::PostMessageW(owner_, WM_NULL, 0, 0);
+    ::PostMessageW(menuOwner_.get(), WM_NULL, 0, 0);
+    if (command != 0) {
+        ::PostMessageW(owner_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    }
 }
 
 bool TrayIcon::Measure(MEASUREITEMSTRUCT& measure) const {

@@ -41,8 +41,11 @@ public:
     bool Show(bool show);
     void Retranslate(const LanguageTexts& texts);
 
-    // The menu at the cursor. The owner becomes the foreground window first, so that a click
-    // elsewhere closes the menu, and gets a WM_NULL after it, as the platform asks of tray menus.
+    // The menu at the cursor; the chosen command reaches the owner as a posted WM_COMMAND. The
+    // menu belongs to a window of its own that is never shown: it becomes the foreground window
+    // first, so that a click elsewhere closes the menu, and gets a WM_NULL after it, as the
+    // platform asks of tray menus. Owned by the main window, the menu was closed as it opened
+    // when the main window had just lost the focus to the notification area (seen under X).
     void OpenMenu(int screenX, int screenY);
 
     // WM_MEASUREITEM and WM_DRAWITEM with wParam 0: true when they were the menu's.
@@ -55,8 +58,11 @@ public:
 
 private:
     NOTIFYICONDATAW Data(UINT flags) const;
+    static LRESULT CALLBACK MenuOwnerProcedure(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam);
 
     HWND owner_;
+    UniqueWindow menuOwner_;
     NotifyCall notify_;
     UniqueIcon icon_;
     std::unique_ptr<OwnerDrawnMenu> menu_;

@@ -5,7 +5,7 @@
 # explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
 # with the left or right button; "click X Y" clicks the left button at a point of the screen, and
 # "keys" types the keys (xdotool names) into the window that has the keyboard. An icon that does
-# not dock within ten seconds gives "none".
+# not dock within thirty seconds gives "none".
 set -uo pipefail
 result=$1
 action=$2
@@ -30,7 +30,7 @@ if [ "$action" = type ]; then
     echo "clicked" >"$result"
     exit 0
 fi
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     for window in $(xdotool search --classname 'explorer.exe' 2>/dev/null); do
         xprop -id "$window" _XEMBED_INFO 2>/dev/null | grep -q '=' || continue
         eval "$(xdotool getwindowgeometry --shell "$window")"

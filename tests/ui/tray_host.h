@@ -51,7 +51,7 @@ public:
         }
         ::CloseHandle(info.hThread);
         ::CloseHandle(info.hProcess);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(45);
         while (std::chrono::steady_clock::now() < deadline) {
             pump();
             std::ifstream file(result_);

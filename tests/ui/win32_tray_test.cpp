@@ -375,5 +375,30 @@ TEST(TocklyEndToEndTest, TheTrayMenusQuickTasksAddAStickyNoteAndAStopwatchThatAr
     ::DeleteFileW(store.c_str());
 }
 
+// With the main window up, a click on the icon takes the focus to the notification area as the
+// menu opens; the menu stays open.
+TEST(TocklyEndToEndTest, ARightClickWhileTheMainWindowIsUpOpensTheTrayMenu) {
+    TrayHost host;
+    testing::ChildProcess tockly(testing::TocklyExe());
+    ASSERT_TRUE(tockly.started());
+    const auto idle = [] { ::Sleep(20); };
+    ASSERT_TRUE(DockedAsAnIcon(host.Run("left", idle))) << "the icon never docked";
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(host.Run("left", idle));
+        ASSERT_TRUE(testing::WaitUntil(
+            [&] { return FindTocklyWindow(tockly.id(), L"bfAbstractWindowClass") != nullptr; }));
+        ASSERT_TRUE(host.Run("right", idle));
+        EXPECT_TRUE(
+            testing::WaitUntil([&] { return FindTocklyWindow(tockly.id(), L"#32768") != nullptr; },
+                               std::chrono::seconds(5)));
+        ASSERT_TRUE(host.Run("keys Escape", idle));
+        ASSERT_TRUE(testing::WaitUntil(
+            [&] { return FindTocklyWindow(tockly.id(), L"#32768") == nullptr; }));
+    }
+    ASSERT_TRUE(tockly.PostQuit());
+    EXPECT_EQ(tockly.WaitForExit(), 0u);
+}
+
 }  // namespace
 }  // namespace tockly
