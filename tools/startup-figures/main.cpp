@@ -245,16 +245,21 @@ struct Started {
 Started StartTockly(const std::wstring& exe) {
     const auto begin = Clock::now();
     Started started{Start(exe, L"")};
-    while (Seconds(begin) < 60 && started.seconds < 0) {
-        HWND window = TocklyMainWindow(started.info.dwProcessId);
-        DWORD_PTR answer = 0;
-        if (started.answers < 0 && window != nullptr &&
-            ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) {
-            started.answers = Seconds(begin);
-        }
-        if (window != nullptr && ::WaitForInputIdle(started.info.hProcess, 1) == 0) {
-            started.seconds = Seconds(begin);
-        }
+    // Waited for, not polled, once the main window is there: the figures program must not take
+    // the processor from the one it measures (with hundreds of widgets a search of the windows
+    // is no longer cheap).
+    HWND window = nullptr;
+    while (Seconds(begin) < 60 && window == nullptr &&
+           ::WaitForSingleObject(started.info.hProcess, 2) == WAIT_TIMEOUT) {
+        window = TocklyMainWindow(started.info.dwProcessId);
+    }
+    DWORD_PTR answer = 0;
+    if (window != nullptr &&
+        ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 60000, &answer)) {
+        started.answers = Seconds(begin);
+    }
+    if (window != nullptr && ::WaitForInputIdle(started.info.hProcess, 60000) == 0) {
+        started.seconds = Seconds(begin);
     }
     return started;
 }
@@ -499,13 +504,16 @@ int wmain(int argc, wchar_t** argv) {
         return HoldEmptyWindow(_wtoi(argv[2]), argv[3], argv[4]);
     }
     if (argc >= 4 && std::wstring(argv[1]) == L"--write-store") {
-        WriteStore(StoredTasks(_wtoi(argv[2]), std::max(1, _wtoi(argv[3]))));  // for a profiler
+        // For a profiler: the stored tasks, or with "counters" that many running counters.
+        const bool counters = argc > 4 && std::wstring(argv[4]) == L"counters";
+        WriteStore(counters ? RunningCounters(_wtoi(argv[2]))
+                            : StoredTasks(_wtoi(argv[2]), std::max(1, _wtoi(argv[3]))));
         return 0;
     }
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: startup-figures TOCKLY_EXE [RUNS] [MARKER_FOLDER]\n"
-                     "       startup-figures --write-store TASKS SHOWN_EVERY\n");
+                     "       startup-figures --write-store TASKS SHOWN_EVERY [counters]\n");
         return 2;
     }
     const std::wstring exe = argv[1];
