@@ -1,7 +1,8 @@
-// task-counter-figures [SECONDS] [COUNTERS] [SKIN_FOLDER] [rest]: what task counters cost and how
-// punctual their actions are, on the real clock. Not a test: it prints figures (run it with
-// tests/execution/task-counter-figures, which adds the Wine server's CPU). With "rest" it
-// measures the counters at rest (5.) alone, without it the others (1. to 4.).
+// task-counter-figures [SECONDS] [COUNTERS] [SKIN_FOLDER] [rest|latency]: what task counters cost
+// and how punctual their actions are, on the real clock. Not a test: it prints figures (run it
+// with tests/execution/task-counter-figures, which adds the Wine server's CPU). With "rest" it
+// measures the counters at rest (5.) alone, with "latency" the actions' latency (2.) alone,
+// without either the others (1. to 4.).
 //
 // 1. Objects: GDI and USER objects per counter with 100 and with 500 counters shown and running.
 // 2. Action latency: 100 counters due at the same second; from the start of that second to each
@@ -175,6 +176,10 @@ void Latency(testing::FakeSystemActions& fakes) {
         "second to the action's call: min %.0f, median %.0f, 99th percentile %.0f, max %.0f "
         "(aim: 99th percentile at most 150)\n",
         late.size(), At(late, 0.0), At(late, 0.5), At(late, 0.99), At(late, 1.0));
+    std::printf(
+        "figure action-latency-p50 %.1f ms\nfigure action-latency-p99 %.1f ms\n"
+        "figure actions-called %zu actions\n",
+        At(late, 0.5), At(late, 0.99), late.size());
     counters.clear();
     RunLoopFor(200);
 }
@@ -328,12 +333,18 @@ int wmain(int argc, wchar_t** argv) {
     if (argc > 3) {
         tockly::SetSkinFileFolder(argv[3]);  // the counters paint with their real skin
     }
-    // "rest" alone: the Wine server's CPU over the run is then that of the counters at rest.
-    const bool restOnly = argc > 4 && std::wstring(argv[4]) == L"rest";
-    return tockly::RunGuarded([seconds, counters, restOnly] {
+    // "rest" alone: the Wine server's CPU over the run is then that of the counters at rest;
+    // "latency" alone: the actions' latency.
+    const std::wstring only = argc > 4 ? argv[4] : L"";
+    return tockly::RunGuarded([seconds, counters, only] {
         tockly::testing::FakeSystemActions fakes;
-        if (restOnly) {
+        if (only == L"rest") {
             tockly::Rest(seconds, counters, fakes.actions);
+            std::fflush(stdout);
+            return 0;
+        }
+        if (only == L"latency") {
+            tockly::Latency(fakes);
             std::fflush(stdout);
             return 0;
         }

@@ -165,6 +165,13 @@ int Run(int rounds) {
                 saveTimes[saveTimes.size() / 2] / plainMedian);
     std::printf("SaveTasks / plain write, medians: %.2f\n",
                 listTimes[listTimes.size() / 2] / plainMedian);
+    std::printf(
+        "figure save-plain-write %.1f us\nfigure save-tasks %.1f us\n"
+        "figure save-tasks-ratio %.3f x\nfigure save-tasks-count %zu tasks\n"
+        "figure save-plain-write-min %.1f us\nfigure save-tasks-min %.1f us\n",
+        plainMedian * 1e6, listTimes[listTimes.size() / 2] * 1e6,
+        listTimes[listTimes.size() / 2] / plainMedian, listed, plainTimes.front() * 1e6,
+        listTimes.front() * 1e6);
     return 0;
 }
 
