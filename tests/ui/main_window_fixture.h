@@ -36,8 +36,24 @@ inline std::vector<DWORD>& NotifyCalls() {
     static std::vector<DWORD> calls;
     return calls;
 }
-inline BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAW) {
+// The width and height of the last icon handed to the notification area.
+inline SIZE& NotifiedIconSize() {
+    static SIZE size{};
+    return size;
+}
+inline BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAW data) {
     NotifyCalls().push_back(message);
+    ICONINFO info{};
+    if (data != nullptr && data->hIcon != nullptr && ::GetIconInfo(data->hIcon, &info)) {
+        BITMAP mask{};
+        ::GetObjectW(info.hbmMask, sizeof(mask), &mask);
+        // A mask without a colour bitmap holds both halves of a monochrome icon.
+        NotifiedIconSize() = {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
+        ::DeleteObject(info.hbmMask);
+        if (info.hbmColor) {
+            ::DeleteObject(info.hbmColor);
+        }
+    }
     return TRUE;
 }
 
