@@ -43,8 +43,10 @@ inline SIZE& NotifiedIconSize() {
 }
 inline BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAW data) {
     NotifyCalls().push_back(message);
+    // Read once: the bitmaps GetIconInfo makes would count as stray deletes in the GDI census.
     ICONINFO info{};
-    if (data != nullptr && data->hIcon != nullptr && ::GetIconInfo(data->hIcon, &info)) {
+    if (NotifiedIconSize().cx == 0 && data != nullptr && data->hIcon != nullptr &&
+        ::GetIconInfo(data->hIcon, &info)) {
         BITMAP mask{};
         ::GetObjectW(info.hbmMask, sizeof(mask), &mask);
         // A mask without a colour bitmap holds both halves of a monochrome icon.
