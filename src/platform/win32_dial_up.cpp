@@ -32,11 +32,19 @@ struct DialParameters {
 }  // namespace
 
 RasFunctions RasFunctions::System() {
-    return {::RasEnumEntriesW, ::RasGetEntryDialParamsW, ::RasDialW, ::RasEnumConnectionsW,
-            ::RasHangUpW};
+    auto library = std::make_shared<const SystemLibrary>(L"rasapi32.dll");
+    return {library->Find<decltype(&::RasEnumEntriesW)>("RasEnumEntriesW"),
+            library->Find<decltype(&::RasGetEntryDialParamsW)>("RasGetEntryDialParamsW"),
+            library->Find<decltype(&::RasDialW)>("RasDialW"),
+            library->Find<decltype(&::RasEnumConnectionsW)>("RasEnumConnectionsW"),
+            library->Find<decltype(&::RasHangUpW)>("RasHangUpW"),
+            library};
 }
 
 std::vector<PhoneBookEntry> EnumeratePhoneBook(const RasFunctions& ras) {
+    if (!ras.complete()) {
+        return {};
+    }
     std::vector<RASENTRYNAMEW> entries(1);
     DWORD result = ERROR_BUFFER_TOO_SMALL;
     DWORD count = 0;
@@ -62,6 +70,9 @@ std::vector<PhoneBookEntry> EnumeratePhoneBook(const RasFunctions& ras) {
 }
 
 bool DialEntry(const RasFunctions& ras, std::u16string_view entryName) {
+    if (!ras.complete()) {
+        return false;
+    }
     DialParameters dial;
     CopyField(dial.params.szEntryName, entryName);
     BOOL hasPassword = FALSE;
@@ -83,6 +94,9 @@ bool DialEntry(const RasFunctions& ras, std::u16string_view entryName) {
 }
 
 bool HangUpEntry(const RasFunctions& ras, std::u16string_view entryName) {
+    if (!ras.complete()) {
+        return false;
+    }
     std::vector<RASCONNW> connections(kConnectionRoom);
     connections[0].dwSize = sizeof(RASCONNW);
     DWORD bytes = static_cast<DWORD>(connections.size() * sizeof(RASCONNW));

@@ -1,16 +1,19 @@
 #pragma once
 // Dial-up through the remote access service (rasapi32). The service's functions are taken from a
-// table, so that tests can stand in for connections that Wine cannot make.
+// table, so that tests can stand in for connections that Wine cannot make. A table without them
+// all (the library missing) enumerates, dials and hangs up nothing.
 
 #include <windows.h>
 
 #include <ras.h>
 #include <raserror.h>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "platform/dial_up.h"
+#include "platform/win32_system_library.h"
 
 namespace tockly {
 
@@ -20,8 +23,14 @@ struct RasFunctions {
     decltype(&::RasDialW) dial;
     decltype(&::RasEnumConnectionsW) enumConnections;
     decltype(&::RasHangUpW) hangUp;
+    // The library the functions are in, kept loaded by every copy (a dial's thread has one).
+    std::shared_ptr<const SystemLibrary> library;
 
+    // rasapi32's functions, from the system folder; all null where it does not load.
     static RasFunctions System();
+    bool complete() const noexcept {
+        return enumEntries && getEntryDialParams && dial && enumConnections && hangUp;
+    }
 };
 
 // The default phone books' entries; empty when the enumeration fails.

@@ -8,17 +8,9 @@
 #include <vector>
 
 #include "platform/win32_system_library.h"
-#include "support/unique_handle.h"
 
 namespace tockly {
 namespace {
-
-struct LibraryTraits {
-    using Handle = HMODULE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle library) noexcept { ::FreeLibrary(library); }
-};
-using Library = UniqueHandle<LibraryTraits>;
 
 // Simple MAPI takes at most this many characters of an address.
 constexpr std::size_t kMaxAddressLength = 259;
@@ -26,12 +18,8 @@ constexpr std::size_t kMaxAddressLength = 259;
 }  // namespace
 
 bool Win32MailComposer::Compose(const MailDraft& draft) {
-    const Library mapi(LoadSystemLibrary(L"mapi32.dll"));
-    if (!mapi) {
-        return false;
-    }
-    const auto send = reinterpret_cast<LPMAPISENDMAIL>(
-        reinterpret_cast<void*>(::GetProcAddress(mapi.get(), "MAPISendMail")));
+    const SystemLibrary mapi(L"mapi32.dll");
+    const auto send = mapi.Find<LPMAPISENDMAIL>("MAPISendMail");
     if (send == nullptr) {
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include <powrprof.h>
 
+#include "platform/win32_system_library.h"
 #include "support/unique_handle.h"
 
 namespace tockly {
@@ -21,7 +22,9 @@ bool Win32SessionPower::ExitSession(std::uint32_t flags, std::uint32_t reason) {
 }
 
 bool Win32SessionPower::Suspend(bool hibernate, bool force, bool wakeupEventsDisabled) {
-    return ::SetSuspendState(hibernate, force, wakeupEventsDisabled) != FALSE;
+    const SystemLibrary powrprof(L"powrprof.dll");
+    const auto suspend = powrprof.Find<decltype(&::SetSuspendState)>("SetSuspendState");
+    return suspend != nullptr && suspend(hibernate, force, wakeupEventsDisabled) != FALSE;
 }
 
 bool Win32SessionPower::AdjustShutdownPrivilege(bool enable) {

@@ -1,22 +1,25 @@
 #include "platform/win32_sound_player.h"
 
-#include <windows.h>
-
-#include <mmsystem.h>
-
 #include <string>
 
 #include "support/wide_text.h"
 
 namespace tockly {
-namespace {
 
-bool PlayFile(std::u16string_view file, DWORD flags) {
-    const std::wstring path = ToWide(file);
-    return ::PlaySoundW(path.c_str(), ::GetModuleHandleW(nullptr), SND_FILENAME | flags) != FALSE;
+Win32SoundPlayer::Win32SoundPlayer() noexcept
+    : playSound_(winmm_.Find<decltype(&::PlaySoundW)>("PlaySoundW")) {}
+
+Win32SoundPlayer::~Win32SoundPlayer() {
+    Stop();
 }
 
-}  // namespace
+bool Win32SoundPlayer::PlayFile(std::u16string_view file, DWORD flags) const {
+    if (playSound_ == nullptr) {
+        return false;
+    }
+    const std::wstring path = ToWide(file);
+    return playSound_(path.c_str(), ::GetModuleHandleW(nullptr), SND_FILENAME | flags) != FALSE;
+}
 
 bool Win32SoundPlayer::Play(std::u16string_view file) {
     return PlayFile(file, SND_ASYNC);
@@ -31,7 +34,9 @@ bool Win32SoundPlayer::PlayLooping(std::u16string_view file) {
 }
 
 void Win32SoundPlayer::Stop() {
-    ::PlaySoundW(nullptr, nullptr, 0);
+    if (playSound_ != nullptr) {
+        playSound_(nullptr, nullptr, 0);
+    }
 }
 
 }  // namespace tockly

@@ -71,6 +71,13 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
+struct LibraryModuleTraits {  // LoadLibraryW, LoadLibraryExW
+    using Handle = HMODULE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle library) noexcept { ::FreeLibrary(library); }
+};
+using LibraryModule = UniqueHandle<LibraryModuleTraits>;
+
 struct RegistryKeyTraits {
     using Handle = HKEY;
     static Handle Invalid() noexcept { return nullptr; }

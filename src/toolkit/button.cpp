@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "toolkit/focus_navigation.h"
+#include "toolkit/skin_drawing.h"
+
 namespace tockly {
 namespace {
 
@@ -15,10 +18,14 @@ bool LeftHeldNow() noexcept {
     return ::GetKeyState(VK_LBUTTON) < 0;
 }
 
+// The focus ring's distance from the button's edge, inside the plate's border.
+constexpr int kFocusInset = 3;
+
 }  // namespace
 
 bfButton::bfButton(HWND parent, WORD id, int width, ButtonStyle style)
-    : PressableControl(parent, id, WS_CHILD, kTextOnPlate), style_(style) {
+    : PressableControl(parent, id, WS_CHILD | WS_TABSTOP, kTextOnPlate), style_(style) {
+    messages().Set(WM_KEYDOWN, this, &bfButton::OnKeyDown);
     LoadSkin();
     Resize(width, metrics_.height);
 }
@@ -135,7 +142,24 @@ void bfButton::SetChecked(bool checked) {
 
 void bfButton::SetEnabled(bool enabled) {
     StoreEnabled(enabled);
+    // Tab passes a disabled button by. The window stays enabled: a click on it must not go to the
+    // parent (which may move on a press).
+    const LONG_PTR style = ::GetWindowLongPtrW(window(), GWL_STYLE);
+    ::SetWindowLongPtrW(window(), GWL_STYLE, enabled ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     Apply(machine_.SetEnabled(enabled));
+}
+
+bool bfButton::OnKeyDown(const KeyInput& key) {
+    if (MoveFocusOnTab(window(), key.key)) {
+        return true;
+    }
+    if (key.key != VK_SPACE && key.key != VK_RETURN) {
+        return false;
+    }
+    if (!key.repeated()) {           // one press, one click
+        Apply(machine_.KeyPress());  // notifies last; nothing of the button is used after it
+    }
+    return true;
 }
 
 void bfButton::SetToggleButton(bool toggle) {
@@ -205,6 +229,14 @@ void bfButton::PaintContent(const PaintContext& paint) {
         DrawSkin(paint, icon, CentreIn(client, iconWidth, iconHeight), 0, icon->width());
     }
     PaintCaption(paint, CaptionArea(paint.width, paint.height, metrics_.pieceWidth));
+    PaintFocus(paint);
+}
+
+void bfButton::PaintFocus(const PaintContext& paint) const {
+    if (focused()) {
+        DrawFocusRing(paint.dc, {kFocusInset, kFocusInset, paint.width - 2 * kFocusInset,
+                                 paint.height - 2 * kFocusInset});
+    }
 }
 
 }  // namespace tockly

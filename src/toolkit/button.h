@@ -54,10 +54,15 @@ public:
 
 protected:
     void PaintContent(const PaintContext& paint) override;
+    // While the button has the focus: the dotted ring inside its plate.
+    void PaintFocus(const PaintContext& paint) const;
     ControlEffects TakeMouse(MouseEvent event, const MouseInput& mouse) override;
     bool LogicChecked() const noexcept override { return machine_.checked(); }
 
 private:
+    // Tab moves on; Space and Enter click.
+    bool OnKeyDown(const KeyInput& key);
+
     void LoadSkin();
     void LoadIcons();
     const SkinBitmap* Bitmap(ButtonBitmap which) const noexcept;

@@ -7,6 +7,15 @@ MouseState ButtonStateMachine::RestingState() const noexcept {
     return toggle_ && checked_ ? MouseState::Pressed : MouseState::Normal;
 }
 
+bool ButtonStateMachine::ClickToggle() noexcept {
+    if (checked_ && !flags_.allowUncheck) {
+        return false;
+    }
+    checked_ = !checked_;
+    state_ = RestingState();
+    return true;
+}
+
 ControlEffects ButtonStateMachine::MouseMove(bool inside, bool leftHeld) {
     ControlEffects effects;
     if (!BeginMove(inside, effects)) {
@@ -36,11 +45,9 @@ ControlEffects ButtonStateMachine::LeftDown() {
         return effects;
     }
     if (toggle_) {
-        if (checked_ && !flags_.allowUncheck) {
+        if (!ClickToggle()) {
             return effects;
         }
-        checked_ = !checked_;
-        state_ = RestingState();
         effects.notify = true;
     } else {
         state_ = MouseState::Pressed;
@@ -91,6 +98,20 @@ ControlEffects ButtonStateMachine::CaptureLost() {
         state_ = MouseState::Normal;
         effects.repaint = true;
     }
+    return effects;
+}
+
+ControlEffects ButtonStateMachine::KeyPress() {
+    ControlEffects effects;
+    // A press of the mouse still held ends with its own release.
+    if (!enabled() || armed_) {
+        return effects;
+    }
+    if (toggle_ && !ClickToggle()) {
+        return effects;
+    }
+    effects.repaint = toggle_;
+    effects.notify = true;
     return effects;
 }
 

@@ -28,6 +28,8 @@ public:
     ControlEffects LeftUp(bool inside);
     ControlEffects MouseLeave(bool leftHeld);
     ControlEffects CaptureLost();
+    // Space or Enter on the focused button: a click, as the mouse's press and release give it.
+    ControlEffects KeyPress();
 
     ControlEffects SetEnabled(bool enabled);
     ControlEffects SetToggle(bool toggle);
@@ -36,6 +38,8 @@ public:
 
 private:
     MouseState RestingState() const noexcept;
+    // A click on a toggle checks it, or unchecks it where allowed; false when it stays checked.
+    bool ClickToggle() noexcept;
 
     MouseState state_ = MouseState::Normal;
     ButtonFlags flags_;

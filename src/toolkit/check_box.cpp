@@ -5,15 +5,6 @@
 #include "toolkit/focus_navigation.h"
 
 namespace tockly {
-namespace {
-
-// A held key repeats its WM_KEYDOWN: one press, one click.
-bool IsKeyRepeat(const KeyInput& key) noexcept {
-    return (HIWORD(key.data) & KF_REPEAT) != 0;
-}
-
-}  // namespace
-
 bfCheckBox::bfCheckBox(HWND parent, WORD id, int width, int height)
     : bfCheckBox(parent, id, width, height, CheckKind::CheckBox) {}
 
@@ -57,7 +48,7 @@ bool bfCheckBox::OnKeyDown(const KeyInput& key) {
     if (key.key != VK_SPACE) {
         return false;
     }
-    if (!IsKeyRepeat(key)) {
+    if (!key.repeated()) {        // one press, one click
         Apply(machine_.Space());  // notifies last; nothing of the control is used after it
     }
     return true;

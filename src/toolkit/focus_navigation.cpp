@@ -6,12 +6,21 @@ bool MoveFocusOnTab(HWND control, WPARAM virtualKey) noexcept {
     if (virtualKey != VK_TAB || (::GetKeyState(VK_CONTROL) & 0x8000) != 0) {
         return false;
     }
-    HWND parent = ::GetParent(control);
-    if (!parent) {
+    // The walk goes through the whole window, into the child windows that hold controls of their
+    // own (WS_EX_CONTROLPARENT: the scrolling forms) and out of them again.
+    HWND root = ::GetAncestor(control, GA_ROOT);
+    if (!root) {
         return false;
     }
     const bool backwards = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    HWND next = ::GetNextDlgTabItem(parent, control, backwards);
+    HWND next = nullptr;
+    if (control == root) {
+        // From the window itself: to its first tab stop, or back from there to its last.
+        HWND first = ::GetNextDlgTabItem(root, nullptr, FALSE);
+        next = backwards && first ? ::GetNextDlgTabItem(root, first, TRUE) : first;
+    } else {
+        next = ::GetNextDlgTabItem(root, control, backwards);
+    }
     if (!next || next == control) {
         return false;
     }

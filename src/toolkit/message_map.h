@@ -36,6 +36,8 @@ struct KeyInput {
 
     static KeyInput From(WPARAM wParam, LPARAM lParam) noexcept { return {wParam, lParam}; }
     bool fromProgram() const noexcept { return data == 0; }
+    // A held key repeats its WM_KEYDOWN.
+    bool repeated() const noexcept { return (HIWORD(data) & KF_REPEAT) != 0; }
 };
 
 // WM_CHAR: one UTF-16 code unit (a surrogate pair arrives as two messages).

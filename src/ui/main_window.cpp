@@ -5,6 +5,7 @@
 
 #include "support/gdi_handles.h"
 #include "tasks/win32_task_store_file.h"
+#include "toolkit/focus_navigation.h"
 #include "toolkit/skin_drawing.h"
 #include "ui/pages/task_pages.h"
 #include "ui/tray_menu.h"
@@ -82,6 +83,13 @@ bfMainWindow::bfMainWindow(MainWindowServices services)
     map.Set(WM_KILLFOCUS, [this](UINT, WPARAM, LPARAM) -> LRESULT {
         ::PostMessageW(window(), kCheckFocusMessage, 0, 0);
         return 0;
+    });
+    // With the focus on the window itself (as it is shown), Tab goes to the page's first control.
+    map.Set(WM_KEYDOWN, [this](UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (MoveFocusOnTab(window(), wParam)) {
+            return 0;
+        }
+        return ::DefWindowProcW(window(), message, wParam, lParam);
     });
     map.Set(WM_ACTIVATEAPP, [this](UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (!wParam) {

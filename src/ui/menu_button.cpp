@@ -153,6 +153,7 @@ void MenuButton::PaintContent(const PaintContext& paint) {
         face.textColor = disabledTextColor();
     }
     PaintMenuFace(paint, {0, 0, paint.width, paint.height}, face);
+    PaintFocus(paint);
 }
 
 }  // namespace tockly

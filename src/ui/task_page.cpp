@@ -102,6 +102,10 @@ FormRow TaskPage::SubmitRow() const {
 }
 
 void TaskPage::Show(bool show) {
+    // Tab takes the controls in the order of the windows: the submit button, made before the
+    // kind's own fields, goes last, as it stands.
+    ::SetWindowPos(submit_->window(), HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     form_.Show(show);
     list_.Show(show);
 }

@@ -16,8 +16,11 @@ constexpr wchar_t kMenuOwnerClass[] = L"TocklyTrayMenuOwner";
 TrayIcon::TrayIcon(HWND owner, NotifyCall notify)
     : owner_(owner),
       notify_(notify),
+      // The notification area's size for the display's DPI (24 pixels at 150 %): the icon holds
+      // that size, where a 16-pixel one would be stretched.
       icon_(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), L"App_Icon", IMAGE_ICON,
-                                            16, 16, LR_DEFAULTCOLOR))),
+                                            ::GetSystemMetrics(SM_CXSMICON),
+                                            ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR))),
       menu_(OwnerDrawnMenu::Load(TrayMenuSetup())) {
     static const ATOM menuOwnerClass = [] {
         WNDCLASSEXW windowClass{};

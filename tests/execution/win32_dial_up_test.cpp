@@ -122,8 +122,9 @@ DWORD WINAPI StandInHangUp(HRASCONN connection) {
     return ERROR_SUCCESS;
 }
 
-const RasFunctions kStandIns{StandInEnumEntries, StandInGetEntryDialParams, StandInDial,
-                             StandInEnumConnections, StandInHangUp};
+const RasFunctions kStandIns{StandInEnumEntries, StandInGetEntryDialParams,
+                             StandInDial,        StandInEnumConnections,
+                             StandInHangUp,      nullptr};
 
 HRASCONN Connection(std::uintptr_t value) {
     return reinterpret_cast<HRASCONN>(value);

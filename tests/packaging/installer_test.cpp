@@ -86,16 +86,7 @@ struct FileList {
 };
 
 void CollectFiles(const std::wstring& folder, const std::wstring& prefix, FileList& list) {
-    WIN32_FIND_DATAW found{};
-    FindHandle search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!search) {
-        return;
-    }
-    do {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..") {
-            continue;
-        }
+    testing::ForEachEntry(folder, [&](const std::wstring& name, const WIN32_FIND_DATAW& found) {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             CollectFiles(folder + L"\\" + name, prefix + name + L"\\", list);
         } else {
@@ -103,7 +94,7 @@ void CollectFiles(const std::wstring& folder, const std::wstring& prefix, FileLi
             list.bytes +=
                 (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         }
-    } while (::FindNextFileW(search.get(), &found));
+    });
 }
 
 FileList FilesUnder(const std::wstring& folder) {

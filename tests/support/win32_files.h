@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "support/unique_handle.h"
 
 namespace tockly::testing {
 
@@ -30,6 +33,23 @@ inline void WriteFileBytes(const std::wstring& path, const std::vector<std::uint
     std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
+}
+
+// Calls `visit` with the name and find data of each file and folder in `folder` (not "." and "..").
+inline void ForEachEntry(
+    const std::wstring& folder,
+    const std::function<void(const std::wstring&, const WIN32_FIND_DATAW&)>& visit) {
+    WIN32_FIND_DATAW found{};
+    const FindHandle search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (!search) {
+        return;
+    }
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") {
+            visit(name, found);
+        }
+    } while (::FindNextFileW(search.get(), &found));
 }
 
 // Deletes a folder and everything in it.

@@ -86,6 +86,28 @@ TEST(PushButton, LosingTheCaptureOrBeingDisabledEndsAPressWithoutAClick) {
     EXPECT_TRUE(button.MouseMove(kInside, kUp).startTracking);
 }
 
+TEST(PushButton, AKeyClicksAnEnabledButtonButNotDuringAPressOfTheMouse) {
+    ButtonStateMachine button;
+    EXPECT_TRUE(button.KeyPress().notify);
+    EXPECT_EQ(button.state(), MouseState::Normal);
+    button.LeftDown();
+    EXPECT_EQ(button.KeyPress(), ControlEffects{});
+    EXPECT_TRUE(button.LeftUp(kInside).notify);
+    button.SetEnabled(false);
+    EXPECT_EQ(button.KeyPress(), ControlEffects{});
+
+    ButtonStateMachine toggle;
+    toggle.SetToggle(true);
+    const ControlEffects checked = toggle.KeyPress();
+    EXPECT_TRUE(checked.notify && checked.repaint && !checked.capture);
+    EXPECT_TRUE(toggle.checked());
+    EXPECT_EQ(toggle.state(), MouseState::Pressed);
+    EXPECT_EQ(toggle.KeyPress(), ControlEffects{});  // checked stays checked
+    toggle.flags().allowUncheck = true;
+    EXPECT_TRUE(toggle.KeyPress().notify);
+    EXPECT_FALSE(toggle.checked());
+}
+
 TEST(ToggleButton, AClickChecksAndACheckedToggleIgnoresClicksUnlessUncheckingIsAllowed) {
     ButtonStateMachine button;
     button.SetToggle(true);

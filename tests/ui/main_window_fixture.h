@@ -36,8 +36,26 @@ inline std::vector<DWORD>& NotifyCalls() {
     static std::vector<DWORD> calls;
     return calls;
 }
-inline BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAW) {
+// The width and height of the last icon handed to the notification area.
+inline SIZE& NotifiedIconSize() {
+    static SIZE size{};
+    return size;
+}
+inline BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAW data) {
     NotifyCalls().push_back(message);
+    // Read once: the bitmaps GetIconInfo makes would count as stray deletes in the GDI census.
+    ICONINFO info{};
+    if (NotifiedIconSize().cx == 0 && data != nullptr && data->hIcon != nullptr &&
+        ::GetIconInfo(data->hIcon, &info)) {
+        BITMAP mask{};
+        ::GetObjectW(info.hbmMask, sizeof(mask), &mask);
+        // A mask without a colour bitmap holds both halves of a monochrome icon.
+        NotifiedIconSize() = {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
+        ::DeleteObject(info.hbmMask);
+        if (info.hbmColor) {
+            ::DeleteObject(info.hbmColor);
+        }
+    }
     return TRUE;
 }
 

@@ -176,6 +176,9 @@ TEST_F(MainWindowTest, TheWindowSitsInTheWorkAreasCornerAndIsPlacedAgainOnASetti
 
 TEST_F(MainWindowTest, TheTrayIconIsAddedAgainEveryFiveSecondsForAMinuteAndNeverAfter) {
     ASSERT_EQ(NotifyCalls(), std::vector<DWORD>{NIM_ADD}) << "added when the window is made";
+    // At the notification area's size for the display's DPI (24 pixels at 150 %), not stretched.
+    EXPECT_EQ(testing::NotifiedIconSize().cx, ::GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(testing::NotifiedIconSize().cy, ::GetSystemMetrics(SM_CYSMICON));
     NotifyCalls().clear();
     // The timer's ticks, without waiting for them.
     for (int tick = 0; tick < 20; ++tick) {

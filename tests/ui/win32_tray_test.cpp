@@ -1,7 +1,8 @@
 // The tray icon for real, docked in a notification-area host on the test display (the test runs
 // under with_tray_host.sh): a click on it shows the main window, a right click opens the tray
 // menu; and the real Tockly.exe from its start to the tray menu's Exit, through its quick tasks
-// chosen in the tray menu with the keyboard and tasks created on its editor pages, as a user would.
+// chosen in the tray menu with the keyboard and tasks created on its editor pages, as a user would,
+// and what it leaves on the machine.
 
 #include <windows.h>
 
@@ -11,7 +12,10 @@
 
 #include <string>
 
+#include "machine_footprint.h"
 #include "main_window_fixture.h"
+#include "support/utf16.h"
+#include "support/wide_text.h"
 #include "support/win32_data_files.h"
 #include "support/win32_files.h"
 #include "support/win32_process.h"
@@ -163,6 +167,19 @@ TEST(TocklyEndToEndTest, TheTrayMenusExitEndsTheProgramWithExitCodeZero) {
     EXPECT_EQ(tockly.WaitForExit(), 0u);
 }
 
+// The real program's main window, shown by a click on its docked icon; null when it is not.
+HWND ShowMainWindow(TrayHost& host, const testing::ChildProcess& tockly) {
+    if (!DockedAsAnIcon(host.Run("left", [] { ::Sleep(20); }))) {
+        return nullptr;
+    }
+    HWND mainWindow = nullptr;
+    testing::WaitUntil([&] {
+        mainWindow = FindTocklyWindow(tockly.id(), L"bfAbstractWindowClass");
+        return mainWindow != nullptr;
+    });
+    return mainWindow;
+}
+
 // The visible control of `parent` whose window text is `text`.
 HWND FindVisibleControl(HWND parent, const std::wstring& text) {
     struct Search {
@@ -248,12 +265,8 @@ TEST(TocklyEndToEndTest, ATimerAndAPrintScreenTaskMadeInTheFormsAreShownAndSaved
     TrayHost host;
     testing::ChildProcess tockly(testing::TocklyExe());
     ASSERT_TRUE(tockly.started());
-    ASSERT_TRUE(DockedAsAnIcon(host.Run("left", [] { ::Sleep(20); })));
-    HWND mainWindow = nullptr;
-    ASSERT_TRUE(testing::WaitUntil([&] {
-        mainWindow = FindTocklyWindow(tockly.id(), L"bfAbstractWindowClass");
-        return mainWindow != nullptr;
-    }));
+    HWND mainWindow = ShowMainWindow(host, tockly);
+    ASSERT_NE(mainWindow, nullptr);
     Person person(host);
     const auto control = [&](const std::wstring& text) {
         HWND found = nullptr;
@@ -398,6 +411,62 @@ TEST(TocklyEndToEndTest, ARightClickWhileTheMainWindowIsUpOpensTheTrayMenu) {
     }
     ASSERT_TRUE(tockly.PostQuit());
     EXPECT_EQ(tockly.WaitForExit(), 0u);
+}
+
+bool StartsWithIgnoringCase(const std::wstring& text, std::wstring_view prefix) {
+    return text.size() >= prefix.size() &&
+           ::CompareStringOrdinal(text.c_str(), static_cast<int>(prefix.size()), prefix.data(),
+                                  static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL;
+}
+
+// What Wine writes of its own while a program runs, whatever the program does (the mouse's
+// "Temporary System Parameters", say): its own settings' keys.
+bool WineOwnChange(const std::wstring& path) {
+    return StartsWithIgnoringCase(path, L"HKCU\\Software\\Wine\\") ||
+           StartsWithIgnoringCase(path, L"HKLM\\Software\\Wine\\");
+}
+
+// The program started, its main window shown from the tray, start with Windows chosen on the
+// settings page, and Exit: it has written its data folder and the Run value "Tockly" (the quoted
+// path of the program) and nothing else.
+TEST(TocklyEndToEndTest, WritesOnlyItsDataFolderAndTheQuotedRunValue) {
+    constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tockly");
+    wchar_t localData[MAX_PATH] = {};
+    ASSERT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, localData)));
+    const std::wstring dataFolder = std::wstring(localData) + L"\\Tockly";
+    TrayHost host;
+    const testing::Footprint before = testing::TakeFootprint();
+
+    testing::ChildProcess tockly(testing::TocklyExe());
+    ASSERT_TRUE(tockly.started());
+    HWND mainWindow = ShowMainWindow(host, tockly);
+    ASSERT_NE(mainWindow, nullptr);
+    Person person(host);
+    for (const wchar_t* caption : {L"Settings", L"Execute after start", L"OK"}) {
+        HWND control = nullptr;
+        ASSERT_TRUE(testing::WaitUntil([&] {
+            control = FindVisibleControl(mainWindow, caption);
+            return control != nullptr;
+        })) << ToUtf8(FromWide(caption));
+        ASSERT_TRUE(person.ClickCentre(control));
+    }
+    ASSERT_TRUE(tockly.PostQuit());
+    EXPECT_EQ(tockly.WaitForExit(), 0u);
+
+    const std::wstring runValue = L"HKCU\\" + std::wstring(kRunKey) + L"\\Tockly";
+    const testing::Footprint changes = testing::Changes(before, testing::TakeFootprint());
+    ASSERT_TRUE(changes.contains(runValue)) << "start with Windows was chosen";
+    EXPECT_EQ(changes.at(runValue), L"1:\"" + testing::TocklyExe() + L"\"");
+    for (const auto& [path, held] : changes) {
+        const bool inDataFolder =
+            path == dataFolder || StartsWithIgnoringCase(path, dataFolder + L"\\");
+        if (path != runValue && !inDataFolder && !WineOwnChange(path)) {
+            ADD_FAILURE() << "written: " << ToUtf8(FromWide(path)) << " = "
+                          << ToUtf8(FromWide(held));
+        }
+    }
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tockly");
 }
 
 }  // namespace

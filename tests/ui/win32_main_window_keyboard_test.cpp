@@ -1,0 +1,103 @@
+// The main window by keyboard alone, with real key strokes through the message loop: Tab from the
+// window itself walks every enabled control of the page in order and wraps, Shift+Tab walks back,
+// and Space or Enter presses the focused button.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "main_window_fixture.h"
+#include "support/utf16.h"
+#include "support/wide_text.h"
+#include "widgets/menu_ids.h"
+
+namespace tockly {
+namespace {
+
+using testing::MainWindowTest;
+using testing::TypeKey;
+
+std::string TextOf(HWND window) {
+    wchar_t text[256] = {};
+    ::GetWindowTextW(window, text, 256);
+    return ToUtf8(FromWide(text));
+}
+
+class MainWindowKeyboardTest : public MainWindowTest {
+protected:
+    // The window texts of the controls the focus visits, Tab by Tab (Shift+Tab with `backwards`),
+    // until it comes back to the first one or after `most` keys.
+    std::vector<std::string> TabWalk(bool backwards = false, int most = 60) {
+        std::vector<std::string> visited;
+        HWND first = nullptr;
+        for (int key = 0; key < most; ++key) {
+            if (!TypeKey(VK_TAB, backwards ? std::initializer_list<WORD>{VK_SHIFT}
+                                           : std::initializer_list<WORD>{})) {
+                ADD_FAILURE() << "the key was not delivered";
+                break;
+            }
+            HWND focus = ::GetFocus();
+            if (focus == first) {
+                return visited;
+            }
+            if (first == nullptr) {
+                first = focus;
+            }
+            visited.push_back(focus == nullptr ? "(nothing)" : TextOf(focus));
+        }
+        ADD_FAILURE() << "the walk did not come back to its first control";
+        return visited;
+    }
+};
+
+TEST_F(MainWindowKeyboardTest, TabFromTheWindowWalksTheHomePageInOrderAndWrapsBothWays) {
+    ShowWindow();
+    ASSERT_EQ(::GetFocus(), handle());
+    // The menu buttons, the pin (no caption), the quick sticky note and the starting time's boxes.
+    const std::vector<std::string> order = {
+        "Settings", "Informations",       "Tasks", "Sticky note", "Counting", "Stopwatch",
+        "",         "Create sticky note", "0",     "0",           "0"};
+    EXPECT_EQ(TabWalk(), order);
+    ::SetFocus(handle());
+    EXPECT_EQ(TabWalk(true), std::vector<std::string>(order.rbegin(), order.rend()));
+}
+
+TEST_F(MainWindowKeyboardTest, SpaceAndEnterPressTheFocusedButtonAndTabWalksTheFormAndOutOfIt) {
+    ShowWindow();
+    for (int key = 0; key < 5; ++key) {
+        ASSERT_TRUE(TypeKey(VK_TAB));
+    }
+    ASSERT_EQ(TextOf(::GetFocus()), "Counting");
+    ASSERT_TRUE(TypeKey(VK_SPACE));
+    ASSERT_TRUE(::IsWindowVisible(window->button(menu_button::kTimer).window()));
+    ::SetFocus(window->button(menu_button::kTimer).window());
+    ASSERT_TRUE(TypeKey(VK_RETURN));
+    ASSERT_TRUE(taskPage(PageKind::Timer).visible());
+    // From the Timer button: Counter, the pin (no caption), the form's scroll bar and its enabled
+    // fields from the title to the create button, the menu buttons above, back (no caption), and
+    // round to Timer again.
+    const std::vector<std::string> order = {"Counter",
+                                            "",
+                                            "",
+                                            "Timer 1",
+                                            "0",
+                                            "0",
+                                            "1",
+                                            "0",
+                                            "Show message after end",
+                                            "Play sound after end",
+                                            "Show widget's progress bar",
+                                            "Remove task after end",
+                                            "Create task",
+                                            "Settings",
+                                            "Informations",
+                                            "",
+                                            "Timer"};
+    EXPECT_EQ(TabWalk(), order);
+}
+
+}  // namespace
+}  // namespace tockly
