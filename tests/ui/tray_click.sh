@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
-# tray_click.sh RESULT_FILE left|right|find|click X Y|wheel X Y NOTCHES|type TEXT|keys KEY...:
+# tray_click.sh RESULT_FILE left|right|find|click X Y|rightclick X Y|drag X Y TO_X TO_Y|
+# wheel X Y NOTCHES|type TEXT|keys KEY...|shot FILE:
 # run by the tray tests from inside Wine.
 # Finds the tray icon that Wine docked in the notification-area host (an X window of Wine's
 # explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
 # with the left or right button; "click X Y" clicks the left button at a point of the screen, and
 # "keys" types the keys (xdotool names) into the window that has the keyboard. An icon that does
-# not dock within thirty seconds gives "none".
+# not dock within thirty seconds gives "none". "shot" saves the whole screen as a PNG file (a host
+# path).
 set -uo pipefail
 result=$1
 action=$2
 if [ "$action" = click ]; then
     xdotool mousemove "$3" "$4" click 1
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = rightclick ]; then
+    xdotool mousemove "$3" "$4" click 3
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = drag ]; then
+    xdotool mousemove "$3" "$4" mousedown 1 sleep 0.2 mousemove "$(( ($3 + $5) / 2 ))" \
+        "$(( ($4 + $6) / 2 ))" sleep 0.2 mousemove "$5" "$6" sleep 0.2 mouseup 1
     echo "clicked" >"$result"
     exit 0
 fi
@@ -26,7 +39,13 @@ if [ "$action" = wheel ]; then
     exit 0
 fi
 if [ "$action" = type ]; then
-    xdotool type --delay 40 "$3"
+    xdotool type --delay 40 "${*:3}"
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = shot ]; then
+    mkdir -p "$(dirname "$3")"
+    import -window root "$3"
     echo "clicked" >"$result"
     exit 0
 fi

@@ -21,6 +21,7 @@
 #include "support/win32_files.h"
 #include "support/win32_process.h"
 #include "support/win32_test_paths.h"
+#include "support/win32_tockly_windows.h"
 #include "tasks/load_rules.h"
 #include "tasks/store_codec.h"
 #include "ui/main_window_layout.h"
@@ -30,82 +31,18 @@ namespace tockly {
 namespace {
 
 using testing::ChildProcess;
+using testing::DataFolder;
+using testing::FromNow;
+using testing::MainWindowOf;
+using testing::SavedStore;
+using testing::StoreFile;
+using testing::TopWindow;
+using testing::VisibleWidgets;
 using testing::WaitUntil;
-
-std::wstring DataFolder() {
-    wchar_t folder[MAX_PATH];
-    EXPECT_TRUE(SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder)));
-    return std::wstring(folder) + L"\\Tockly";
-}
-
-std::wstring StoreFile() {
-    return DataFolder() + L"\\settings.dat";
-}
+using testing::WindowsOf;
 
 Duration Span(int days, int hours, int minutes, int seconds) {
     return {days, hours, minutes, seconds};
-}
-
-// The present moved by `seconds`, in whole seconds.
-TimePoint FromNow(std::int64_t seconds) {
-    TimePoint time = *FromUnits(*ToUnits(Win32Clock().Now()) + seconds * kUnitsPerSecond);
-    time.millisecond = 0;
-    return time;
-}
-
-// A process's top-level windows of our window class.
-struct TopWindow {
-    HWND window = nullptr;
-    RECT rect{};
-    bool visible = false;
-};
-
-std::vector<TopWindow> WindowsOf(DWORD process) {
-    struct Search {
-        DWORD process;
-        std::vector<TopWindow> found;
-    } search{process, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            if (owner == s->process && std::wstring_view(name) == L"bfAbstractWindowClass") {
-                TopWindow top{window, {}, ::IsWindowVisible(window) != FALSE};
-                ::GetWindowRect(window, &top.rect);
-                s->found.push_back(top);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-bool IsMainWindow(const TopWindow& top) {
-    return top.rect.right - top.rect.left == kMainWindowWidth &&
-           top.rect.bottom - top.rect.top == kMainWindowHeight;
-}
-
-// The visible widgets (every visible window but the main window).
-std::vector<TopWindow> VisibleWidgets(DWORD process) {
-    std::vector<TopWindow> widgets;
-    for (const TopWindow& top : WindowsOf(process)) {
-        if (top.visible && !IsMainWindow(top)) {
-            widgets.push_back(top);
-        }
-    }
-    return widgets;
-}
-
-HWND MainWindowOf(DWORD process) {
-    for (const TopWindow& top : WindowsOf(process)) {
-        if (IsMainWindow(top)) {
-            return top.window;
-        }
-    }
-    return nullptr;
 }
 
 bool MarkerExists() {
@@ -142,18 +79,6 @@ std::string FirstDifference(const std::vector<Record>& saved, const std::vector<
         }
     }
     return "sizes " + std::to_string(x.size()) + " and " + std::to_string(y.size());
-}
-
-std::optional<TaskStore> SavedStore() {
-    const std::optional<std::vector<std::uint8_t>> bytes = testing::FileBytes(StoreFile());
-    if (!bytes) {
-        return std::nullopt;
-    }
-    StoreDecodeResult decoded = DecodeTaskStore(*bytes);
-    if (!decoded.store) {
-        return std::nullopt;
-    }
-    return std::move(*decoded.store);
 }
 
 // Every kind: running tasks due in a day, ended ones (stopped, or gone when removed after their

@@ -19,6 +19,7 @@
 #include "support/win32_data_files.h"
 #include "support/win32_files.h"
 #include "support/win32_process.h"
+#include "support/win32_tockly_windows.h"
 #include "tasks/store_codec.h"
 #include "tray_host.h"
 #include "ui/tray_menu.h"
@@ -27,6 +28,7 @@ namespace tockly {
 namespace {
 
 using testing::DockedIcon;
+using testing::FindVisibleControl;
 using testing::HandleQueuedMessages;
 using testing::TrayHost;
 
@@ -96,29 +98,14 @@ TEST_F(TrayIconTest, ARightClickOpensTheTrayMenuAtTheIcon) {
     ::KillTimer(nullptr, timer);
 }
 
-// The real program: a process's windows of a class and title.
+// The real program's first visible window of a class.
 HWND FindTocklyWindow(DWORD process, const wchar_t* className) {
-    struct Search {
-        DWORD process;
-        const wchar_t* className;
-        HWND found;
-    } search{process, className, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            if (owner == s->process && std::wstring_view(name) == s->className &&
-                ::IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (const testing::TopWindow& top : testing::WindowsOf(process, className)) {
+        if (top.visible) {
+            return top.window;
+        }
+    }
+    return nullptr;
 }
 
 TEST(TocklyEndToEndTest, ItsTrayIconShowsTheMainWindowInTheCornerAndASecondInstanceLeaves) {
@@ -132,12 +119,7 @@ TEST(TocklyEndToEndTest, ItsTrayIconShowsTheMainWindowInTheCornerAndASecondInsta
         mainWindow = FindTocklyWindow(tockly.id(), L"bfAbstractWindowClass");
         return mainWindow != nullptr;
     }));
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT at{};
-    ::GetWindowRect(mainWindow, &at);
-    EXPECT_EQ(at.right, work.right);
-    EXPECT_EQ(at.bottom, work.bottom);
+    EXPECT_TRUE(testing::InTheWorkAreasBottomRightCorner(mainWindow));
 
     // A second instance leaves at once and leaves the first alone.
     testing::ChildProcess second(testing::TocklyExe());
@@ -180,49 +162,12 @@ HWND ShowMainWindow(TrayHost& host, const testing::ChildProcess& tockly) {
     return mainWindow;
 }
 
-// The visible control of `parent` whose window text is `text`.
-HWND FindVisibleControl(HWND parent, const std::wstring& text) {
-    struct Search {
-        std::wstring text;
-        HWND found = nullptr;
-    } search{text};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t caption[128] = {};
-            ::GetWindowTextW(child, caption, 128);
-            if (::IsWindowVisible(child) && s->text == caption) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 int VisibleWidgets(DWORD process, HWND mainWindow) {
-    struct Count {
-        DWORD process;
-        HWND mainWindow;
-        int widgets = 0;
-    } count{process, mainWindow};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            if (owner == c->process && window != c->mainWindow && ::IsWindowVisible(window) &&
-                std::wstring_view(name) == L"bfAbstractWindowClass") {
-                ++c->widgets;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.widgets;
+    int widgets = 0;
+    for (const testing::TopWindow& top : testing::WindowsOf(process)) {
+        widgets += top.visible && top.window != mainWindow;
+    }
+    return widgets;
 }
 
 // The user's clicks, wheel turns and keys through xdotool on the display.
@@ -326,24 +271,7 @@ TEST(TocklyEndToEndTest, ATimerAndAPrintScreenTaskMadeInTheFormsAreShownAndSaved
 
 // The real program's visible widgets and windows of our class.
 int VisibleTocklyWindows(DWORD process) {
-    struct Count {
-        DWORD process;
-        int visible;
-    } count{process, 0};
-    ::EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(parameter);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            c->visible += owner == c->process &&
-                          std::wstring_view(name) == L"bfAbstractWindowClass" &&
-                          ::IsWindowVisible(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.visible;
+    return VisibleWidgets(process, nullptr);
 }
 
 TEST(TocklyEndToEndTest, TheTrayMenusQuickTasksAddAStickyNoteAndAStopwatchThatAreSaved) {

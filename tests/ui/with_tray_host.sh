@@ -8,8 +8,8 @@ trayer --edge top --align right --widthtype pixel --width 200 --height 32 >/dev/
 host=$!
 trap 'kill "$host" 2>/dev/null; wait "$host" 2>/dev/null || true' EXIT
 # The host is ready once it has made the window that owns the tray selection, its second window
-# named "trayer" (icons added before that would not dock).
-for _ in $(seq 100); do
+# named "trayer" (icons added before that would not dock); on a loaded machine that takes seconds.
+for _ in $(seq 400); do
     [ "$(xdotool search --name '^trayer$' 2>/dev/null | wc -l)" -ge 2 ] && break
     sleep 0.05
 done
