@@ -53,10 +53,7 @@ void bfCounter::ApplyRecord(const CounterTask& record) {
         record_ = record;
         shown_ = CounterRemainingSeconds(clock().Now(), record.target);
     }
-    SetShowProgressBar(record.showProgressBar);
-    SetAlwaysOnTop(record.alwaysOnTop);
-    SetTransparency(record.transparency);
-    MoveTo(record.x, record.y);
+    ApplyCountingLook(*this, record);
     title_.SetText(record.title);
     RefreshTexts();
     Refresh();
@@ -68,13 +65,7 @@ CounterTask bfCounter::Record() const {
         CriticalSectionLock hold(widgetLock());
         record = record_;
     }
-    record.alwaysOnTop = alwaysOnTop();
-    record.transparency = transparency();
-    record.showProgressBar = showProgressBar();
-    record.x = x();
-    record.y = y();
-    record.shown = shown();
-    record.running = running();
+    TakeCountingLook(*this, record);
     return record;
 }
 

@@ -14,6 +14,7 @@
 #include "toolkit/captioned_control.h"
 #include "toolkit/font_cache.h"
 #include "toolkit/skin_metrics.h"
+#include "widgets/abstract_widget.h"
 #include "widgets/owner_drawn_menu.h"
 #include "widgets/widget_rules.h"
 #include "widgets/widget_skin_files.h"
@@ -23,6 +24,27 @@ namespace tockly {
 inline constexpr COLORREF kCountingTextColor = RGB(255, 255, 255);
 inline constexpr COLORREF kCountingDimTextColor = RGB(170, 170, 170);
 inline const FontSpec kCountingTitleFont{L"Georgia", 16, 500, false};
+
+// The appearance and place that a timer's or counter's record keeps: from the record into the
+// widget, and from the widget (with whether it is shown and running) into the record.
+template <typename Record>
+void ApplyCountingLook(bfAbstractWidget& widget, const Record& record) {
+    widget.SetAlwaysOnTop(record.alwaysOnTop);
+    widget.SetShowProgressBar(record.showProgressBar);
+    widget.SetTransparency(record.transparency);
+    widget.MoveTo(record.x, record.y);
+}
+
+template <typename Record>
+void TakeCountingLook(const bfAbstractWidget& widget, Record& record) {
+    record.alwaysOnTop = widget.alwaysOnTop();
+    record.transparency = widget.transparency();
+    record.showProgressBar = widget.showProgressBar();
+    record.x = widget.x();
+    record.y = widget.y();
+    record.shown = widget.shown();
+    record.running = widget.running();
+}
 
 // A button of `skin` showing the icon file at its own size; `metrics` for a height other than the
 // pieces' own.

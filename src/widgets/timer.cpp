@@ -84,10 +84,7 @@ void bfTimer::ApplyRecord(const TimerTask& record) {
         shown_ = std::max(record.remainingSeconds, 0);
         countdown_.Restart();
     }
-    SetAlwaysOnTop(record.alwaysOnTop);
-    SetShowProgressBar(record.showProgressBar);
-    SetTransparency(record.transparency);
-    MoveTo(record.x, record.y);
+    ApplyCountingLook(*this, record);
     title_.SetText(record.title);
     RefreshTexts();
     Refresh();
@@ -99,13 +96,7 @@ TimerTask bfTimer::Record() const {
         CriticalSectionLock hold(widgetLock());
         record = record_;
     }
-    record.alwaysOnTop = alwaysOnTop();
-    record.transparency = transparency();
-    record.showProgressBar = showProgressBar();
-    record.x = x();
-    record.y = y();
-    record.shown = shown();
-    record.running = running();
+    TakeCountingLook(*this, record);
     return record;
 }
 
