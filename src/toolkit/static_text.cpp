@@ -32,6 +32,18 @@ int bfStaticText::MeasureTextHeight(int width) const {
     return ::DrawTextW(screen.get(), text.empty() ? L" " : text.c_str(), -1, &rect, format);
 }
 
+int bfStaticText::MeasureTextWidth() const {
+    const std::wstring text = Caption();
+    WindowDc screen(nullptr);
+    if (screen.get() == nullptr || text.empty()) {
+        return 0;
+    }
+    SelectedObject font(screen.get(), fontHandle());
+    RECT rect{};
+    ::DrawTextW(screen.get(), text.c_str(), -1, &rect, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    return rect.right - rect.left;
+}
+
 void bfStaticText::OnLeftDown(const MouseInput&) {
     if (enabled()) {
         NotifyCommand();

@@ -23,6 +23,8 @@ public:
     bool wordWrap() const noexcept { return wordWrap_; }
     // The height the caption needs at `width` in the control's font (wrapped or not).
     int MeasureTextHeight(int width) const;
+    // The width of the caption on one line in the control's font.
+    int MeasureTextWidth() const;
 
 protected:
     void PaintContent(const PaintContext& paint) override;

@@ -14,6 +14,8 @@ constexpr WORD kSilent = 0;
 constexpr int kLeft = 4;
 constexpr int kTitleCaptionWidth = 62;
 constexpr int kSubmitWidth = 160;
+const FontSpec kPageTitleFont{L"Georgia", 17, FW_BOLD, false};
+constexpr int kSmallestPageTitleHeight = 12;
 
 PageTexts TextsOf(TaskKind kind) {
     switch (kind) {
@@ -63,7 +65,7 @@ TaskPage::TaskPage(HWND owner, TaskKind kind, const PageServices& services,
       texts_(TextsOf(kind)),
       list_(owner, kind, services.tasks, std::move(requestSave)) {
     pageTitle_ = &form_.Make<bfStaticText>(0, 0, kSilent, ScrollingForm::kContentWidth - kLeft, 26);
-    pageTitle_->SetFont({L"Georgia", 17, FW_BOLD, false});
+    pageTitle_->SetFont(kPageTitleFont);
     pageTitle_->SetTextColors(RGB(240, 240, 240), kTextOnMainWindow.disabled);
     pageTitle_->SetAlignment(HorizontalAlignment::Left, VerticalAlignment::Centre);
     titleCaption_ = &MakeCaption(kTitleCaptionWidth);
@@ -126,7 +128,20 @@ void TaskPage::Retranslate(const LanguageTexts& texts) {
 
 void TaskPage::ShowModeTexts() {
     pageTitle_->SetText(Text(changeMode_ ? texts_.changeTitle : texts_.createTitle));
+    FitPageTitle();
     submit_->SetText(Text(changeMode_ ? texts_.changeButton : texts_.createButton));
+}
+
+void TaskPage::FitPageTitle() {
+    // Long titles ("Change internet connection task", most translations) get a smaller size
+    // rather than losing their end under the form's scroll bar.
+    FontSpec font = kPageTitleFont;
+    pageTitle_->SetFont(font);
+    while (font.height > kSmallestPageTitleHeight &&
+           pageTitle_->MeasureTextWidth() > pageTitle_->width()) {
+        --font.height;
+        pageTitle_->SetFont(font);
+    }
 }
 
 void TaskPage::Set24HourClock(bool twentyFourHour) {

@@ -194,6 +194,7 @@ private:
     void QuickStickyNote(int besideNumber);
     void QuickStopwatch(const StopwatchStart& start);
     void ShowModeTexts();
+    void FitPageTitle();
 
     TaskKind kind_;
     HWND owner_;

@@ -110,6 +110,18 @@ public:
             .has_value();
     }
 
+    // A rectangle of the screen (a window's, say) as build/windows/screenshots/FOLDER/NAME.png.
+    bool ShotOf(const std::string& folder, const std::string& name, const RECT& part) {
+        const char* shots = std::getenv("TOCKLY_SHOTS_DIR");
+        return host_
+            .Run("crop " + std::string(shots ? shots : "/tmp") + "/" + folder + "/" + name +
+                     ".png " + std::to_string(part.left) + " " + std::to_string(part.top) + " " +
+                     std::to_string(part.right - part.left) + " " +
+                     std::to_string(part.bottom - part.top),
+                 Idle)
+            .has_value();
+    }
+
 private:
     static void Idle() { ::Sleep(20); }
     static std::string At(HWND window, int x, int y) {

@@ -47,7 +47,8 @@ TEST_F(StartupTest, FirstStartCreatesTheDataFolderWritesNothingAndQuitsWithZero)
     EXPECT_EQ(owner, tockly.id());
     EXPECT_FALSE(::IsWindowVisible(marker));
 
-    EXPECT_TRUE(testing::PathExists(RealDataFolder()));
+    // The marker comes first, so a second start is refused at once; the folder follows it.
+    EXPECT_TRUE(WaitUntil([] { return testing::PathExists(RealDataFolder()); }));
     EXPECT_FALSE(testing::PathExists(RealDataFolder() + L"\\settings.ini"));
 
     ASSERT_TRUE(tockly.PostQuit());

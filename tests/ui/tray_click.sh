@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # tray_click.sh RESULT_FILE left|right|find|click X Y|rightclick X Y|drag X Y TO_X TO_Y|
-# wheel X Y NOTCHES|type TEXT|keys KEY...|shot FILE:
+# wheel X Y NOTCHES|type TEXT|keys KEY...|shot FILE|crop FILE X Y WIDTH HEIGHT:
 # run by the tray tests from inside Wine.
 # Finds the tray icon that Wine docked in the notification-area host (an X window of Wine's
 # explorer.exe that speaks XEMBED), writes "X Y WIDTH HEIGHT" of it to RESULT_FILE, and clicks it
 # with the left or right button; "click X Y" clicks the left button at a point of the screen, and
 # "keys" types the keys (xdotool names) into the window that has the keyboard. An icon that does
 # not dock within thirty seconds gives "none". "shot" saves the whole screen as a PNG file (a host
-# path).
+# path), "crop" a rectangle of it.
 set -uo pipefail
 result=$1
 action=$2
@@ -46,6 +46,12 @@ fi
 if [ "$action" = shot ]; then
     mkdir -p "$(dirname "$3")"
     import -window root "$3"
+    echo "clicked" >"$result"
+    exit 0
+fi
+if [ "$action" = crop ]; then
+    mkdir -p "$(dirname "$3")"
+    import -window root -crop "${6}x${7}+${4}+${5}" +repage "$3"
     echo "clicked" >"$result"
     exit 0
 fi

@@ -219,6 +219,10 @@ TEST_F(EditorPagesTest, EachSystemPageCreatesItsTask) {
     EXPECT_EQ(connection.entryName, u"Office");
     EXPECT_EQ(connection.action, static_cast<std::int32_t>(NetworkAction::Disconnect));
     EXPECT_EQ(connection.target, (TimePoint{2024, 1, 1, 12, 0, 1, 0}));
+    // The longest page titles show whole, in a smaller size.
+    ASSERT_TRUE(ClickRow(internet.list(), 1));
+    EXPECT_EQ(internet.pageTitle().Text(), L"Change internet connection task");
+    EXPECT_LE(internet.pageTitle().MeasureTextWidth(), internet.pageTitle().width());
 
     // Power: in one day, forced.
     auto& power = Open<PowerTaskPage>(TaskKind::Power);
@@ -230,6 +234,9 @@ TEST_F(EditorPagesTest, EachSystemPageCreatesItsTask) {
     const auto shutdown = RecordOf<PowerTask>(power.list(), 1);
     EXPECT_TRUE(shutdown.force);
     EXPECT_EQ(shutdown.target, (TimePoint{2024, 1, 2, 12, 0, 1, 0}));
+    ASSERT_TRUE(ClickRow(power.list(), 1));
+    EXPECT_EQ(power.pageTitle().Text(), L"Change power management task");
+    EXPECT_LE(power.pageTitle().MeasureTextWidth(), power.pageTitle().width());
 }
 
 TEST_F(EditorPagesTest, EachCountingAndNotePageCreatesItsTask) {
