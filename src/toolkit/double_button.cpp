@@ -1,6 +1,7 @@
 #include "toolkit/double_button.h"
 
 #include "support/wide_text.h"
+#include "toolkit/focus_navigation.h"
 #include "toolkit/skin_drawing.h"
 #include "toolkit/skin_names.h"
 
@@ -13,11 +14,12 @@ constexpr COLORREF kChosenLine = RGB(60, 138, 46);
 constexpr COLORREF kChosenLineDisabled = RGB(110, 110, 110);
 constexpr int kChosenLineHeight = 2;
 constexpr int kChosenLineInset = 6;
+constexpr int kFocusInset = 3;
 
 }  // namespace
 
 bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
-    : PressableControl(parent, id, WS_CHILD, kTextOnPlate),
+    : PressableControl(parent, id, WS_CHILD | WS_TABSTOP, kTextOnPlate),
       geometry_(halfWidth, halfWidth, skin::kDoubleButton.pieceWidth) {
     normalLeft_ = LoadSkinResource(kDoubleButtonNormal.left);
     normalCentre_ = LoadSkinResource(kDoubleButtonNormal.centre);
@@ -26,6 +28,7 @@ bfDoubleButton::bfDoubleButton(HWND parent, WORD id, int halfWidth)
     pressedCentre_ = LoadSkinResource(kDoubleButtonPressed.centre);
     pressedRight_ = LoadSkinResource(kDoubleButtonPressed.right);
     line_ = LoadSkinResource(kDoubleButtonLine);
+    messages().Set(WM_KEYDOWN, this, &bfDoubleButton::OnKeyDown);
     Resize(geometry_.totalWidth(), skin::kDoubleButton.height);
 }
 
@@ -66,7 +69,34 @@ void bfDoubleButton::SetChecked(bool checked) {
 
 void bfDoubleButton::SetEnabled(bool enabled) {
     StoreEnabled(enabled);
+    // A disabled window is no tab stop.
+    ::EnableWindow(window(), enabled ? TRUE : FALSE);
     Apply(machine_.SetEnabled(enabled));
+}
+
+bool bfDoubleButton::OnKeyDown(const KeyInput& key) {
+    if (MoveFocusOnTab(window(), key.key)) {
+        return true;
+    }
+    ButtonHalf half = ButtonHalf::None;
+    switch (key.key) {
+        case VK_LEFT:
+            half = ButtonHalf::Left;
+            break;
+        case VK_RIGHT:
+            half = ButtonHalf::Right;
+            break;
+        case VK_SPACE:
+            if (key.repeated()) {
+                return true;  // one press, one click
+            }
+            half = machine_.selected() == ButtonHalf::Left ? ButtonHalf::Right : ButtonHalf::Left;
+            break;
+        default:
+            return false;
+    }
+    Apply(machine_.ChooseByKey(half));  // notifies last; nothing of the control is used after it
+    return true;
 }
 
 ButtonHalf bfDoubleButton::HalfUnder(const MouseInput& mouse) const noexcept {
@@ -119,6 +149,11 @@ void bfDoubleButton::PaintHalf(const PaintContext& paint, ButtonHalf half) {
         const RECT line{area.x + kChosenLineInset, bottom - kChosenLineHeight,
                         area.x + area.width - kChosenLineInset, bottom};
         FillSolid(paint.dc, line, enabled() ? kChosenLine : kChosenLineDisabled);
+    }
+    if (focused() && (machine_.selected() == half ||
+                      (machine_.selected() == ButtonHalf::None && half == ButtonHalf::Left))) {
+        DrawFocusRing(paint.dc, {area.x + kFocusInset, area.y + kFocusInset,
+                                 area.width - 2 * kFocusInset, area.height - 2 * kFocusInset});
     }
 }
 

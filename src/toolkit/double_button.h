@@ -1,7 +1,8 @@
 #pragma once
 // bfDoubleButton: one control with two halves side by side and a one-pixel line between them, each
 // half with its own caption. A click on a half selects it (it stays pressed) and notifies the
-// parent, which asks clicked() or selected() which half it was.
+// parent, which asks clicked() or selected() which half it was. It is a tab stop: Left and Right
+// choose a half, Space the other one, each as a click on it.
 
 #include <windows.h>
 
@@ -43,6 +44,7 @@ protected:
     bool LogicChecked() const noexcept override { return machine_.checked(); }
 
 private:
+    bool OnKeyDown(const KeyInput& key);
     ButtonHalf HalfUnder(const MouseInput& mouse) const noexcept;
     void PaintHalf(const PaintContext& paint, ButtonHalf half);
 

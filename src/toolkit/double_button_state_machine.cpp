@@ -34,6 +34,7 @@ ControlEffects DoubleButtonStateMachine::LeftDown(ButtonHalf under) {
     hovered_ = under;
     effects.capture = true;
     effects.repaint = true;
+    effects.takeFocus = true;  // so that Tab goes on from here
     return effects;
 }
 
@@ -101,6 +102,18 @@ ControlEffects DoubleButtonStateMachine::Select(ButtonHalf half) {
     ControlEffects effects;
     effects.repaint = selected_ != half;
     selected_ = half;
+    return effects;
+}
+
+ControlEffects DoubleButtonStateMachine::ChooseByKey(ButtonHalf half) {
+    ControlEffects effects;
+    if (!enabled() || half == ButtonHalf::None || half == selected_) {
+        return effects;
+    }
+    selected_ = half;
+    clicked_ = half;
+    effects.repaint = true;
+    effects.notify = true;
     return effects;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The mouse logic of a double button: two halves side by side, each a button of its own, of which
-// the last one clicked stays pressed as the selection (for example AM / PM). Portable.
+// The mouse and key logic of a double button: two halves side by side, each a button of its own, of
+// which the last one clicked stays pressed as the selection (for example AM / PM). Portable.
 
 #include "toolkit/mouse_state.h"
 
@@ -27,6 +27,9 @@ public:
     // True returns the pressed half to normal and marks the control checked.
     ControlEffects SetChecked(bool checked);
     ControlEffects Select(ButtonHalf half);
+    // A key chose `half` (the arrows, or Space for the other half): a click on it when it is not
+    // already the selection.
+    ControlEffects ChooseByKey(ButtonHalf half);
 
 private:
     ButtonHalf hovered_ = ButtonHalf::None;

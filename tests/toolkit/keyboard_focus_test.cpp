@@ -1,6 +1,7 @@
-// The controls that take the focus by a click (check box, radio button, colour label, scroll bar)
-// with real clicks and key strokes through the message loop: Tab and Shift+Tab move on, Space
-// clicks a focused mark, and the focus shows as a ring that goes when the focus goes.
+// The controls that take the focus by a click (check box, radio button, colour label, scroll bar,
+// the AM/PM double button) with real clicks and key strokes through the message loop: Tab and
+// Shift+Tab move on, Space clicks a focused mark, and the focus shows as a ring that goes when the
+// focus goes.
 
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 #include "toolkit/check_box.h"
 #include "toolkit/color_label.h"
 #include "toolkit/control_pixels.h"
+#include "toolkit/double_button.h"
 #include "toolkit/real_input.h"
 #include "toolkit/test_parent.h"
 #include "toolkit/vscroll_bar.h"
@@ -124,6 +126,51 @@ TEST_F(KeyboardFocusTest, TheFocusShowsAsARingThatGoesWithTheFocus) {
         ringRows += ringed.At(skin::kCheckBoxSize, y) != bare.At(skin::kCheckBoxSize, y) ? 1 : 0;
     }
     EXPECT_GT(ringRows, 4);  // dotted, just right of the box
+}
+
+TEST(DoubleButtonKeys, TabReachesItTheArrowsAndSpaceChooseAHalfAsAClickWould) {
+    TestParent parent;
+    bfCheckBox box(parent.window(), 1, 150, 20);
+    bfDoubleButton amPm(parent.window(), 2, 30);
+    bfDoubleButton off(parent.window(), 3, 30);
+    for (bfAbstractControl* control :
+         std::initializer_list<bfAbstractControl*>{&box, &amPm, &off}) {
+        control->Show(true);
+    }
+    box.Move(10, 10);
+    amPm.Move(10, 40);
+    amPm.SetCaptions(L"AM", L"PM");
+    amPm.Select(ButtonHalf::Left);
+    off.Move(10, 80);
+    off.SetEnabled(false);
+    parent.Clear();
+
+    ASSERT_TRUE(ClickAt(box.window(), 5, 10));
+    ASSERT_TRUE(TypeKey(VK_TAB));
+    ASSERT_EQ(::GetFocus(), amPm.window());
+    const testing::Snapshot ringed = Render(amPm.window());
+    ASSERT_TRUE(TypeKey(VK_LEFT));  // already chosen: no click
+    EXPECT_EQ(parent.commands.size(), 1u);
+    ASSERT_TRUE(TypeKey(VK_RIGHT));
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Right);
+    EXPECT_EQ(amPm.clicked(), ButtonHalf::Right);
+    ASSERT_EQ(parent.commands.size(), 2u);
+    EXPECT_EQ(parent.commands.back().id, 2);
+    EXPECT_TRUE(Render(amPm.window()) != ringed) << "the ring and the line went to PM";
+    ASSERT_TRUE(TypeKey(VK_SPACE));
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Left);
+    EXPECT_EQ(parent.commands.size(), 3u);
+    ASSERT_TRUE(TypeKey(VK_TAB));
+    EXPECT_EQ(::GetFocus(), box.window()) << "past the disabled one, round again";
+    ASSERT_TRUE(TypeKey(VK_TAB, {VK_SHIFT}));
+    EXPECT_EQ(::GetFocus(), amPm.window());
+    ::SetFocus(parent.window());
+    EXPECT_TRUE(Render(amPm.window()) != ringed) << "no ring without the focus";
+
+    // A click takes the focus, so that Tab goes on from it.
+    ASSERT_TRUE(ClickAt(amPm.window(), 45, 10));
+    EXPECT_EQ(::GetFocus(), amPm.window());
+    EXPECT_EQ(amPm.selected(), ButtonHalf::Right);
 }
 
 }  // namespace

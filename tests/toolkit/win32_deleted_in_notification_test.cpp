@@ -91,15 +91,20 @@ std::vector<Scenario> Scenarios() {
         {"text edit: Backspace", MakeTextEdit, focused([](HWND) {
              TypeKeys({VK_END, VK_BACK});
          })},
-        {"text edit: Ctrl+V", MakeTextEdit, focused([](HWND) {
+        // Each paste writes its own text just before: the clipboard is the machine's, and under
+        // Wine the X selection may change hands between the scenarios.
+        {"text edit: Ctrl+V", MakeTextEdit, focused([](HWND window) {
+             ASSERT_TRUE(Win32TextClipboard(window).WriteText(u"pasted"));
              PressChord({VK_CONTROL, 'V'});
          })},
         {"text edit: Cut from the menu", MakeTextEdit, focused([](HWND window) {
              FromMenu(window, menu_id::kTextSelectAll);
              FromMenu(window, menu_id::kTextCut);
          })},
-        {"text edit: Paste from the menu", MakeTextEdit,
-         focused([](HWND window) { FromMenu(window, menu_id::kTextPaste); })},
+        {"text edit: Paste from the menu", MakeTextEdit, focused([](HWND window) {
+             ASSERT_TRUE(Win32TextClipboard(window).WriteText(u"pasted"));
+             FromMenu(window, menu_id::kTextPaste);
+         })},
         {"text edit: Delete from the menu", MakeTextEdit, focused([](HWND window) {
              FromMenu(window, menu_id::kTextSelectAll);
              FromMenu(window, menu_id::kTextDelete);
