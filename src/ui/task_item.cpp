@@ -77,7 +77,7 @@ void SetToggle(bfButton& toggle, bool present, bool on) {
 }  // namespace
 
 bfTaskItem::bfTaskItem(HWND parent)
-    : bfAbstractWindow(parent, WS_CHILD | WS_CLIPCHILDREN, 0),
+    : bfAbstractWindow(parent, WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
       buffer_(PaintBuffer::ForThisThread()),
       tile_(LoadSkinFile(kMainTile)),
       number_(window(), kNumberId, kNumberWidth, kLabelHeight),

@@ -7,7 +7,7 @@
 namespace tockly {
 
 bfTaskItemListWindow::bfTaskItemListWindow(HWND parent, int width, int height)
-    : bfAbstractWindow(parent, WS_CHILD | WS_CLIPCHILDREN, 0),
+    : bfAbstractWindow(parent, WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
       buffer_(PaintBuffer::ForThisThread()),
       tile_(LoadSkinFile(kFrameTile)) {
     Resize(width, height);

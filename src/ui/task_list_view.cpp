@@ -97,7 +97,7 @@ WidgetFrame FrameOf(const bfAbstractWidget& widget) {
 
 bfTaskListView::bfTaskListView(HWND owner, TaskKind kind, const TaskServices& services,
                                std::function<void()> requestSave)
-    : bfAbstractWindow(owner, WS_CHILD | WS_CLIPCHILDREN, 0),
+    : bfAbstractWindow(owner, WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT),
       kind_(kind),
       family_(FamilyOf(kind)),
       services_(services),

@@ -1,6 +1,6 @@
 // The main window by keyboard alone, with real key strokes through the message loop: Tab from the
 // window itself walks every enabled control of the page in order and wraps, Shift+Tab walks back,
-// and Space or Enter presses the focused button.
+// and Space or Enter presses the focused button, a task list's row toggles included.
 
 #include <windows.h>
 
@@ -77,8 +77,8 @@ TEST_F(MainWindowKeyboardTest, SpaceAndEnterPressTheFocusedButtonAndTabWalksTheF
     ASSERT_TRUE(TypeKey(VK_RETURN));
     ASSERT_TRUE(taskPage(PageKind::Timer).visible());
     // From the Timer button: Counter, the pin (no caption), the form's scroll bar and its enabled
-    // fields from the title to the create button, the menu buttons above, back (no caption), and
-    // round to Timer again.
+    // fields from the title to the create button, the list's scroll bar (no caption) and remove
+    // button, the menu buttons above, back (no caption), and round to Timer again.
     const std::vector<std::string> order = {"Counter",
                                             "",
                                             "",
@@ -92,11 +92,40 @@ TEST_F(MainWindowKeyboardTest, SpaceAndEnterPressTheFocusedButtonAndTabWalksTheF
                                             "Show widget's progress bar",
                                             "Remove task after end",
                                             "Create task",
+                                            "",
+                                            "Remove",
                                             "Settings",
                                             "Informations",
                                             "",
                                             "Timer"};
     EXPECT_EQ(TabWalk(), order);
+}
+
+TEST_F(MainWindowKeyboardTest, TabReachesTheTogglesOfTheListsRowsAndItsRemoveButton) {
+    ShowWindow();
+    ASSERT_TRUE(ClickButton(menu_button::kCounting));
+    ASSERT_TRUE(ClickButton(menu_button::kTimer));
+    TaskPage& timers = taskPage(PageKind::Timer);
+    ::SetFocus(timers.submitButton().window());
+    ASSERT_TRUE(TypeKey(VK_RETURN));
+    ASSERT_EQ(timers.list().taskCount(), 1);
+    bfTaskItem* row = timers.list().rows().RowOf(timers.list().model().row(1).id);
+    ASSERT_NE(row, nullptr);
+
+    // After the form: the row's toggles, the list's scroll bar and its remove button.
+    ::SetFocus(timers.submitButton().window());
+    const std::vector<HWND> expected = {
+        row->showToggle().window(), row->playToggle().window(), row->removeToggle().window(),
+        timers.list().scrollBar().window(), timers.list().removeButton().window()};
+    for (const HWND next : expected) {
+        ASSERT_TRUE(TypeKey(VK_TAB));
+        EXPECT_EQ(::GetFocus(), next);
+    }
+    // Space on the play toggle pauses the timer, as a click does.
+    ::SetFocus(row->playToggle().window());
+    ASSERT_TRUE(timers.list().Task(1)->widget().running());
+    ASSERT_TRUE(TypeKey(VK_SPACE));
+    EXPECT_FALSE(timers.list().Task(1)->widget().running());
 }
 
 }  // namespace
