@@ -155,7 +155,11 @@ void TextFieldControl::PaintText(const PaintContext& paint) const {
     const std::vector<int> prefix = MeasureText();
     const int originX = TextOriginX(prefix);
     const PixelRect line{originX, area.y, area.right() - originX, area.height};
-    const UINT format = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX;
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX;
+    if (model.IsInactiveLabel()) {
+        // A title too long for its place ends in an ellipsis; editing shows it whole.
+        format |= DT_END_ELLIPSIS;
+    }
     const COLORREF color = enabled() ? textColor() : disabledTextColor();
     DrawCaption(paint.dc, line, text, fontHandle(), color, format);
 

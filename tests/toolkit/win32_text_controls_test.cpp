@@ -193,6 +193,41 @@ TEST_F(TextEditTest, ALabelReportsClicksWithoutTheObjectAndADoubleClickMakesItAn
     EXPECT_EQ(parent_.killFocus, std::vector<HWND>{parent_.window()});
 }
 
+TEST_F(TextEditTest, ALabelTooLongForItsPlaceEndsInAnEllipsisAndShowsWholeWhenEdited) {
+    const std::u16string title = u"Screenshots of the desk every ten minutes";
+    edit_.SetDisplayMode(true);
+    edit_.SetText(title);
+    ::SetFocus(parent_.window());
+    const testing::Snapshot cut = testing::Render(window());
+    const int height = static_cast<int>(cut.pixels.size()) / cut.width;
+
+    // The label shows what a label with room to spare shows for some beginning of the title
+    // followed by "...", which ends inside the label's text area.
+    bfTextEdit wide(parent_.window(), kEditId + 1, 400);
+    wide.SetDisplayMode(true);
+    wide.Show(true);
+    const int textEnd = cut.width - 5;  // the text area keeps 5 pixels from each edge
+    const COLORREF background = cut.At(cut.width - 1, 0);
+    bool ellipsis = false;
+    for (std::size_t kept = title.size() - 1; kept > 0 && !ellipsis; --kept) {
+        wide.SetText(title.substr(0, kept) + u"...");
+        const testing::Snapshot shown = testing::Render(wide.window());
+        bool same = true;
+        for (int y = 0; y < height && same; ++y) {
+            for (int x = 0; x < shown.width && same; ++x) {
+                same = (x >= cut.width || shown.At(x, y) == cut.At(x, y)) &&
+                       (x < textEnd || shown.At(x, y) == background);
+            }
+        }
+        ellipsis = same;
+    }
+    EXPECT_TRUE(ellipsis);
+    edit_.SetText(title);
+    SendMouse(window(), WM_LBUTTONDBLCLK, 80, 10, MK_LBUTTON);
+    ASSERT_TRUE(edit_.activated());
+    EXPECT_EQ(WindowText(window()), std::wstring(title.begin(), title.end()));
+}
+
 class TextBoxTest : public ::testing::Test {
 protected:
     TextBoxTest() { box_.Show(true); }
