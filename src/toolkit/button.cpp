@@ -228,8 +228,15 @@ void bfButton::PaintContent(const PaintContext& paint) {
         const int iconHeight = iconHeight_ > 0 ? iconHeight_ : icon->height();
         DrawSkin(paint, icon, CentreIn(client, iconWidth, iconHeight), 0, icon->width());
     }
-    PaintCaption(paint, CaptionArea(paint.width, paint.height, metrics_.pieceWidth));
+    if (captionShown_) {
+        PaintCaption(paint, CaptionArea(paint.width, paint.height, metrics_.pieceWidth));
+    }
     PaintFocus(paint);
+}
+
+void bfButton::SetCaptionShown(bool shown) {
+    captionShown_ = shown;
+    Repaint();
 }
 
 void bfButton::PaintFocus(const PaintContext& paint) const {

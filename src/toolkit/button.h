@@ -39,6 +39,8 @@ public:
                       std::u16string_view pressedIcon = {});
     // The size the icon is drawn at; 0 x 0 draws it at its own size.
     void SetIconSize(int width, int height);
+    // An icon button's text may be its name for screen readers alone: not drawn.
+    void SetCaptionShown(bool shown);
 
     void SetToggleButton(bool toggle);
     void SetNotifyOnPress(bool notify) noexcept { machine_.flags().notifyOnPress = notify; }
@@ -70,6 +72,7 @@ private:
     const SkinBitmap* IconFor(MouseState state) const noexcept;
 
     ButtonStyle style_;
+    bool captionShown_ = true;
     ButtonStateMachine machine_;
     skin::PieceSkin metrics_{};
     // The round icon style keeps its plate in the two centre slots.

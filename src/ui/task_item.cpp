@@ -56,6 +56,7 @@ void PlaceToggle(bfButton& toggle, int x, const char16_t* icon, const char16_t* 
     toggle.SetToggleButton(true);
     toggle.SetAllowUncheck(true);
     toggle.LoadBackgroundBitmapFile(kMainTile);
+    toggle.SetCaptionShown(false);
     toggle.Move(x, kLabelY);
 }
 
@@ -132,6 +133,12 @@ void bfTaskItem::MoveTo(int y) {
     }
     y_ = y;
     ::SetWindowPos(window(), nullptr, 0, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void bfTaskItem::SetToggleNames(const ToggleNames& names) {
+    show_.SetText(names.show);
+    play_.SetText(names.play);
+    remove_.SetText(names.removeAfterEnd);
 }
 
 void bfTaskItem::OnPaint() {

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "toolkit/abstract_window.h"
 #include "toolkit/button.h"
@@ -21,6 +22,13 @@
 #include "ui/task_list_model.h"
 
 namespace tockly {
+
+// The names of a row's toggles: their window texts, which screen readers read (not drawn).
+struct ToggleNames {
+    std::u16string show;
+    std::u16string play;
+    std::u16string removeAfterEnd;
+};
 
 class bfTaskItem final : public bfAbstractWindow {
 public:
@@ -43,6 +51,7 @@ public:
     void Bind(const TaskRow& row, int number, bool selected);
     // Moves the row to `y` of its parent.
     void MoveTo(int y);
+    void SetToggleNames(const ToggleNames& names);
 
     TaskId taskId() const noexcept { return taskId_; }
     bool selected() const noexcept { return selected_; }

@@ -39,6 +39,7 @@ void bfTaskItemListWindow::ShowRows(const TaskListModel& model) {
     for (int i = 0; i < view.rows; ++i) {
         if (static_cast<std::size_t>(i) >= rows_.size()) {
             rows_.push_back(std::make_unique<bfTaskItem>(window()));
+            rows_.back()->SetToggleNames(toggleNames_);
         }
         bfTaskItem& row = *rows_[static_cast<std::size_t>(i)];
         const int number = view.firstNumber + i;
@@ -52,6 +53,13 @@ void bfTaskItemListWindow::ShowRows(const TaskListModel& model) {
         if (rows_[i]->shown()) {
             rows_[i]->Show(false);
         }
+    }
+}
+
+void bfTaskItemListWindow::SetToggleNames(const ToggleNames& names) {
+    toggleNames_ = names;
+    for (const auto& row : rows_) {
+        row->SetToggleNames(names);
     }
 }
 

@@ -31,6 +31,9 @@ public:
     // The rows `model` has in view, at their places; the other rows hidden.
     void ShowRows(const TaskListModel& model);
 
+    // The names of every row's toggles, for screen readers (the list's column names).
+    void SetToggleNames(const ToggleNames& names);
+
     // The row that shows the task, or null when it is out of view.
     bfTaskItem* RowOf(TaskId id) noexcept;
     int rowWindows() const noexcept { return static_cast<int>(rows_.size()); }
@@ -41,6 +44,7 @@ private:
     std::shared_ptr<PaintBuffer> buffer_;
     SharedBitmap tile_;
     std::vector<std::unique_ptr<bfTaskItem>> rows_;
+    ToggleNames toggleNames_;
 };
 
 }  // namespace tockly

@@ -373,6 +373,8 @@ void bfTaskListView::Retranslate(const LanguageTexts& texts) {
     showHeader_.SetText(texts.Text(TextId::TASK_ITEM_SHOW));
     playHeader_.SetText(texts.Text(TextId::TASK_ITEM_PLAY));
     removeHeader_.SetText(texts.Text(TextId::TASK_ITEM_REMOVE_AFTER_END));
+    rows_.SetToggleNames({texts.Text(TextId::TASK_ITEM_SHOW), texts.Text(TextId::TASK_ITEM_PLAY),
+                          texts.Text(TextId::TASK_ITEM_REMOVE_AFTER_END)});
     remove_.SetText(texts.Text(TextId::TASK_ITEM_REMOVE));
     for (auto& [id, entry] : entries_) {
         entry.widget->Retranslate(texts);

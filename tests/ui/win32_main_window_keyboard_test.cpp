@@ -121,6 +121,10 @@ TEST_F(MainWindowKeyboardTest, TabReachesTheTogglesOfTheListsRowsAndItsRemoveBut
         ASSERT_TRUE(TypeKey(VK_TAB));
         EXPECT_EQ(::GetFocus(), next);
     }
+    // The toggles draw icons alone; a screen reader reads the list's column names.
+    EXPECT_EQ(TextOf(row->showToggle().window()), "Show");
+    EXPECT_EQ(TextOf(row->playToggle().window()), "Play");
+    EXPECT_EQ(TextOf(row->removeToggle().window()), "Remove after end");
     // Space on the play toggle pauses the timer, as a click does.
     ::SetFocus(row->playToggle().window());
     ASSERT_TRUE(timers.list().Task(1)->widget().running());
