@@ -69,8 +69,10 @@ void bfDoubleButton::SetChecked(bool checked) {
 
 void bfDoubleButton::SetEnabled(bool enabled) {
     StoreEnabled(enabled);
-    // A disabled window is no tab stop.
-    ::EnableWindow(window(), enabled ? TRUE : FALSE);
+    // As a button: Tab passes it by while disabled, and the window stays enabled so that a click
+    // on it does not go to the parent.
+    const LONG_PTR style = ::GetWindowLongPtrW(window(), GWL_STYLE);
+    ::SetWindowLongPtrW(window(), GWL_STYLE, enabled ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     Apply(machine_.SetEnabled(enabled));
 }
 
